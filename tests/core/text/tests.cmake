@@ -1,0 +1,3 @@
+brevix_add_gtest(text_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/gbktest.cpp
+    LIBS Brevix::Core)
