@@ -1,4 +1,5 @@
 target_sources(brevixcore PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/datafolder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/elementkindname.cpp
     ${CMAKE_CURRENT_LIST_DIR}/gzipfile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/handover.cpp
