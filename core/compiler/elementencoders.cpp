@@ -215,6 +215,8 @@ void PageEncoding::count(int type) const
 {
     const qsizetype at = countersAt + type - 1;
     image.setU8(at, image.at(at) + 1);
+    if (records)
+        ++*records;
 }
 
 void PageEncoding::recordHead(int type, int x, int y, int width, int height) const

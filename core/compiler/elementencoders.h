@@ -13,6 +13,7 @@ struct PageEncoding
     ImageWriter &image;
     qsizetype countersAt = 0;
     int protocol = 0;
+    int *records = nullptr; // counts every record, beyond what a counter byte holds
 
     // Adds one to the counter of record type t (1..50).
     void count(int type) const;
