@@ -6,9 +6,12 @@
 
 #include <QImage>
 #include <QString>
+#include <memory>
 #include <optional>
 
 namespace brevix {
+
+class SqliteConnection;
 
 inline const QString kPictureTemplateName = QStringLiteral("TPicData.pdb");
 inline const QString kPictureMigrationName = QStringLiteral("PicData.pdb");
@@ -61,7 +64,7 @@ private:
     Result openFile(const QString &storePath);
     Result rowFromFile(const QString &file, PictureRow &row) const;
 
-    QString m_connection;
+    std::unique_ptr<SqliteConnection> m_connection;
     QString m_path;
 };
 
