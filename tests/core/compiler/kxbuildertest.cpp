@@ -309,3 +309,40 @@ TEST_F(KxBuilderTest, MacroAreaIsPlacedAt150)
 }
 
 } // namespace
+
+namespace {
+
+MacroRow macroRow(std::uint8_t code, std::uint8_t bits, std::uint8_t t1, std::uint16_t v1,
+                  std::uint8_t t2 = 0, std::uint16_t v2 = 0, std::uint8_t t3 = 0,
+                  std::uint16_t v3 = 0)
+{
+    MacroRow row;
+    row.Code = code;
+    row.BIT = bits;
+    row.A1t = t1, row.A1v = v1, row.A2t = t2, row.A2v = v2, row.A3t = t3, row.A3v = v3;
+    return row;
+}
+
+TEST(KxBuilderMacro, WorkedExampleLandsAt150)
+{
+    Project project;
+    project.resetToNew();
+    MacroRows rows = {macroRow(26, 0, 0, 1), macroRow(34, 0, 0, 0),
+                      macroRow(1, 0, 1, 10, 1, 10, 0, 1), macroRow(19, 0, 1, 10, 0, 100, 0, 1),
+                      macroRow(29, 0, 0, 0)};
+    rows[1].setComment(QStringLiteral("count"));
+    BuildInputs inputs;
+    inputs.macro = ChangeMacCmd(rows);
+    const BuildResult r = BuildDownloadImage(project, inputs);
+    ASSERT_TRUE(r.ok);
+    const QByteArray expected = QByteArray::fromHex("16E90404E916"
+                                                    "1A00010000000000"
+                                                    "010C0A000A000100"
+                                                    "13040A0064000100"
+                                                    "1D00000000000000");
+    EXPECT_EQ(r.kx.mid(150, expected.size()), expected);
+    EXPECT_EQ(r.kx.mid(150 + expected.size(), 800 - 150 - expected.size()),
+              QByteArray(800 - 150 - expected.size(), '\0'));
+}
+
+} // namespace
