@@ -13,10 +13,11 @@ namespace brevix::cli {
 
 namespace {
 
-const char *kHelp = "usage:\n"
-                    "  builder-cli macro list FILE.KX3 [--json]      rows as the macro editor shows them\n"
-                    "  builder-cli macro import FILE.KX3 FILE.Mac    replace the stored macro (labels checked)\n"
-                    "  builder-cli macro export FILE.KX3 FILE[.Mac]  write the stored macro (labels checked)\n";
+const char *kHelp =
+    "usage:\n"
+    "  builder-cli macro list FILE.KX3 [--json]      rows as the macro editor shows them\n"
+    "  builder-cli macro import FILE.KX3 FILE.Mac    replace the stored macro (labels checked)\n"
+    "  builder-cli macro export FILE.KX3 FILE[.Mac]  write the stored macro (labels checked)\n";
 
 int list(const MacroStore &store, bool json, CliContext &context)
 {
@@ -42,13 +43,17 @@ int list(const MacroStore &store, bool json, CliContext &context)
         return ExitOk;
     }
     for (int i = 0; i <= last; ++i)
-        context.out << QString::number(i + 1).rightJustified(4) << "  " << MacCodeToStr(rows[size_t(i)]).text << "\n";
+        context.out << QString::number(i + 1).rightJustified(4) << "  "
+                    << MacCodeToStr(rows[size_t(i)]).text << "\n";
     const bool zh = context.language == Language::Chinese;
-    context.out << (zh ? QStringLiteral("编译指令: %1 / 80") : QStringLiteral("compiled instructions: %1 of 80"))
+    context.out << (zh ? QStringLiteral("编译指令: %1 / 80")
+                       : QStringLiteral("compiled instructions: %1 of 80"))
                        .arg(area.instructionCount)
                 << "\n";
     if (area.warning)
-        context.out << area.warning->text(context.language).replace(QLatin1Char('\r'), QLatin1Char('\n')) << "\n";
+        context.out
+            << area.warning->text(context.language).replace(QLatin1Char('\r'), QLatin1Char('\n'))
+            << "\n";
     context.out.flush();
     return ExitOk;
 }
@@ -59,7 +64,8 @@ int MacroCommand::run(const QStringList &arguments, CliContext &context)
 {
     QCommandLineParser parser;
     parser.addOption({QStringLiteral("json"), QStringLiteral("print JSON")});
-    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("show the actions")});
+    parser.addOption(
+        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("show the actions")});
     if (!parser.parse(QStringList{name()} + arguments))
         return reportUsage(context, *this, parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
@@ -95,10 +101,13 @@ int MacroCommand::run(const QStringList &arguments, CliContext &context)
         QString written;
         if (Result saved = exportMacroFile(args->rest[0], rows, &written); !saved)
             return reportFailure(context, saved.message());
-        context.out << (zh ? QStringLiteral("已导出到 %1") : QStringLiteral("exported to %1")).arg(written) << Qt::endl;
+        context.out
+            << (zh ? QStringLiteral("已导出到 %1") : QStringLiteral("exported to %1")).arg(written)
+            << Qt::endl;
         return ExitOk;
     }
-    return reportUsage(context, *this, QStringLiteral("unknown action or wrong arguments (see macro --help)"));
+    return reportUsage(context, *this,
+                       QStringLiteral("unknown action or wrong arguments (see macro --help)"));
 }
 
 } // namespace brevix::cli

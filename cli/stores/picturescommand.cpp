@@ -13,15 +13,16 @@ namespace brevix::cli {
 
 namespace {
 
-const char *kHelp = "usage:\n"
-                    "  builder-cli pictures list FILE.KX3 [--json]\n"
-                    "  builder-cli pictures add FILE.KX3 PICTURE.bmp|.jpg [--spi] [--id N]\n"
-                    "  builder-cli pictures replace FILE.KX3 ID PICTURE.bmp|.jpg\n"
-                    "  builder-cli pictures delete FILE.KX3 ID\n"
-                    "  builder-cli pictures export FILE.KX3 ID NAME   (writes NAME + the stored extension)\n"
-                    "  builder-cli pictures compact FILE.KX3\n"
-                    "New numbers follow the editor: (last listed number + 1) mod 50, plus 50 with --spi.\n"
-                    "Pictures 0..49 go into KX.bin, 51..100 into SPI.bin, 50 into neither.\n";
+const char *kHelp =
+    "usage:\n"
+    "  builder-cli pictures list FILE.KX3 [--json]\n"
+    "  builder-cli pictures add FILE.KX3 PICTURE.bmp|.jpg [--spi] [--id N]\n"
+    "  builder-cli pictures replace FILE.KX3 ID PICTURE.bmp|.jpg\n"
+    "  builder-cli pictures delete FILE.KX3 ID\n"
+    "  builder-cli pictures export FILE.KX3 ID NAME   (writes NAME + the stored extension)\n"
+    "  builder-cli pictures compact FILE.KX3\n"
+    "New numbers follow the editor: (last listed number + 1) mod 50, plus 50 with --spi.\n"
+    "Pictures 0..49 go into KX.bin, 51..100 into SPI.bin, 50 into neither.\n";
 
 QString target(int id)
 {
@@ -35,9 +36,12 @@ QString target(int id)
 QJsonObject describe(const PictureRow &row)
 {
     const QImage image = decodePicture(row.Pic, row.Ext);
-    QJsonObject o{{QStringLiteral("id"), row.ID},           {QStringLiteral("file"), row.FName},
-                  {QStringLiteral("ext"), row.Ext},         {QStringLiteral("note"), row.Note},
-                  {QStringLiteral("bytes"), row.Pic.size()}, {QStringLiteral("image"), target(row.ID)},
+    QJsonObject o{{QStringLiteral("id"), row.ID},
+                  {QStringLiteral("file"), row.FName},
+                  {QStringLiteral("ext"), row.Ext},
+                  {QStringLiteral("note"), row.Note},
+                  {QStringLiteral("bytes"), row.Pic.size()},
+                  {QStringLiteral("image"), target(row.ID)},
                   {QStringLiteral("decodable"), !image.isNull()}};
     if (!image.isNull()) {
         o.insert(QStringLiteral("width"), image.width());
@@ -56,20 +60,24 @@ int list(PictureStore &store, bool json, CliContext &context)
     for (const PictureRow &row : rows)
         all.append(describe(row));
     if (json) {
-        context.out << QJsonDocument(QJsonObject{{QStringLiteral("pictures"), all}}).toJson(QJsonDocument::Indented);
+        context.out << QJsonDocument(QJsonObject{{QStringLiteral("pictures"), all}})
+                           .toJson(QJsonDocument::Indented);
         context.out.flush();
         return ExitOk;
     }
     const bool zh = context.language == Language::Chinese;
-    context.out << (zh ? "  ID  尺寸          图片名称" : "  ID  size          picture name") << "\n";
+    context.out << (zh ? "  ID  尺寸          图片名称" : "  ID  size          picture name")
+                << "\n";
     for (const auto &value : all) {
         const QJsonObject o = value.toObject();
         const QString size = o[QStringLiteral("decodable")].toBool()
-                                 ? QStringLiteral("%1x%2").arg(o[QStringLiteral("width")].toInt()).arg(o[QStringLiteral("height")].toInt())
+                                 ? QStringLiteral("%1x%2")
+                                       .arg(o[QStringLiteral("width")].toInt())
+                                       .arg(o[QStringLiteral("height")].toInt())
                                  : QString::fromUtf8(zh ? "无法解码" : "undecodable");
         context.out << QString::number(o[QStringLiteral("id")].toInt()).rightJustified(4) << "  "
-                    << size.leftJustified(12) << "  " << o[QStringLiteral("file")].toString() << "  ("
-                    << o[QStringLiteral("image")].toString() << ")\n";
+                    << size.leftJustified(12) << "  " << o[QStringLiteral("file")].toString()
+                    << "  (" << o[QStringLiteral("image")].toString() << ")\n";
     }
     context.out.flush();
     return ExitOk;
@@ -89,9 +97,12 @@ int PicturesCommand::run(const QStringList &arguments, CliContext &context)
 {
     QCommandLineParser parser;
     parser.addOption({QStringLiteral("json"), QStringLiteral("print JSON")});
-    parser.addOption({QStringLiteral("spi"), QStringLiteral("number the new picture in the SPI library (51..99)")});
-    parser.addOption({QStringLiteral("id"), QStringLiteral("use this number for the new picture"), QStringLiteral("N")});
-    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("show the actions")});
+    parser.addOption({QStringLiteral("spi"),
+                      QStringLiteral("number the new picture in the SPI library (51..99)")});
+    parser.addOption({QStringLiteral("id"), QStringLiteral("use this number for the new picture"),
+                      QStringLiteral("N")});
+    parser.addOption(
+        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("show the actions")});
     if (!parser.parse(QStringList{name()} + arguments))
         return reportUsage(context, *this, parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
@@ -121,14 +132,16 @@ int PicturesCommand::run(const QStringList &arguments, CliContext &context)
                 return reportUsage(context, *this, QStringLiteral("--id needs a number"));
             id = *chosen;
         }
-        return done(context, store.SavePicture(1, id, rest[0]), QStringLiteral("已添加图片 %1").arg(id),
+        return done(context, store.SavePicture(1, id, rest[0]),
+                    QStringLiteral("已添加图片 %1").arg(id),
                     QStringLiteral("added picture %1").arg(id));
     }
     if (action == QLatin1String("replace") && expect(2)) {
         const auto id = numberArgument(rest[0]);
         if (!id)
             return reportUsage(context, *this, QStringLiteral("a picture number expected"));
-        return done(context, store.ModifyPic(*id, rest[1]), QStringLiteral("已替换图片 %1").arg(*id),
+        return done(context, store.ModifyPic(*id, rest[1]),
+                    QStringLiteral("已替换图片 %1").arg(*id),
                     QStringLiteral("replaced picture %1").arg(*id));
     }
     if (action == QLatin1String("delete") && expect(1)) {
@@ -144,11 +157,14 @@ int PicturesCommand::run(const QStringList &arguments, CliContext &context)
             return reportUsage(context, *this, QStringLiteral("a picture number expected"));
         QString written;
         const Result saved = store.SaveAsPic(*id, rest[1], &written);
-        return done(context, saved, QStringLiteral("已导出到 %1").arg(written), QStringLiteral("exported to %1").arg(written));
+        return done(context, saved, QStringLiteral("已导出到 %1").arg(written),
+                    QStringLiteral("exported to %1").arg(written));
     }
     if (action == QLatin1String("compact") && expect(0))
-        return done(context, store.compact(), QStringLiteral("图库已压缩"), QStringLiteral("library compacted"));
-    return reportUsage(context, *this, QStringLiteral("unknown action or wrong arguments (see pictures --help)"));
+        return done(context, store.compact(), QStringLiteral("图库已压缩"),
+                    QStringLiteral("library compacted"));
+    return reportUsage(context, *this,
+                       QStringLiteral("unknown action or wrong arguments (see pictures --help)"));
 }
 
 } // namespace brevix::cli

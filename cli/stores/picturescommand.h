@@ -9,11 +9,11 @@ class PicturesCommand : public CliCommand
 {
 public:
     QString name() const override { return QStringLiteral("pictures"); }
-    QString usage() const override
+    QString usage() const override { return QStringLiteral("pictures ACTION FILE.KX3 ..."); }
+    QString summary() const override
     {
-        return QStringLiteral("pictures ACTION FILE.KX3 ...");
+        return QStringLiteral("picture library: list add replace delete export compact");
     }
-    QString summary() const override { return QStringLiteral("picture library: list add replace delete export compact"); }
     int run(const QStringList &arguments, CliContext &context) override;
 };
 

@@ -1,5 +1,5 @@
-#include "macrorows.h"
 #include "macros/macroencoder.h"
+#include "macrorows.h"
 
 #include <QList>
 #include <gtest/gtest.h>
@@ -12,7 +12,8 @@ namespace {
 // LABEL 1, D10 = D10 + 1, IF D10 < 100 THEN GOTO LABEL 1, END
 MacroRows counterLoop()
 {
-    return {label(1), row(MacAdd, D, 10, D, 10, K, 1), row(MacIfLt, D, 10, K, 100, K, 1), row(MacEnd)};
+    return {label(1), row(MacAdd, D, 10, D, 10, K, 1), row(MacIfLt, D, 10, K, 100, K, 1),
+            row(MacEnd)};
 }
 
 const QByteArray kLoopBytes = QByteArray::fromHex("16E90404E916"
@@ -33,7 +34,8 @@ TEST(MacroArea, EncodesTheCounterLoop)
     const MacroArea area = ChangeMacCmd(counterLoop());
     ASSERT_EQ(area.bytes.size(), kMacroAreaSize);
     EXPECT_EQ(area.bytes.left(kLoopBytes.size()).toHex(' '), kLoopBytes.toHex(' '));
-    EXPECT_EQ(area.bytes.mid(kLoopBytes.size()), QByteArray(kMacroAreaSize - kLoopBytes.size(), '\0'));
+    EXPECT_EQ(area.bytes.mid(kLoopBytes.size()),
+              QByteArray(kMacroAreaSize - kLoopBytes.size(), '\0'));
     EXPECT_EQ(area.instructionCount, 4);
     EXPECT_FALSE(area.warning);
 }
@@ -104,5 +106,6 @@ TEST(MacroCodes, CompiledSetIsExactlyThePanelsOwn)
         if (isCompiledMacroCode(std::uint8_t(code)))
             compiled.append(code);
     }
-    EXPECT_EQ(compiled, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 15, 16, 17, 18, 19, 20, 25, 26, 29}));
+    EXPECT_EQ(compiled,
+              (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 15, 16, 17, 18, 19, 20, 25, 26, 29}));
 }

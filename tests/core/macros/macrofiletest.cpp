@@ -1,5 +1,5 @@
-#include "macrorows.h"
 #include "macros/macrofile.h"
+#include "macrorows.h"
 #include "tempfolder.h"
 
 #include <QFile>
@@ -31,8 +31,8 @@ QByteArray header()
 TEST(MacroFile, ExportWritesHeaderAndRowsUpToTheLastOne)
 {
     TempFolder dir;
-    MacroRows rows = {label(1), row(MacAdd, D, 10, D, 10, K, 1), MacroRow{}, comment(QStringLiteral("注释")),
-                      gotoLabel(1)};
+    MacroRows rows = {label(1), row(MacAdd, D, 10, D, 10, K, 1), MacroRow{},
+                      comment(QStringLiteral("注释")), gotoLabel(1)};
     rows.resize(100);
     QString written;
     ASSERT_TRUE(exportMacroFile(dir.file(QStringLiteral("clock.txt")), rows, &written).ok());
@@ -41,7 +41,8 @@ TEST(MacroFile, ExportWritesHeaderAndRowsUpToTheLastOne)
     ASSERT_EQ(bytes.size(), 66 * 6);
     EXPECT_EQ(bytes.left(66).toHex(), header().toHex());
     // Row 1 as it lies in the file: code, bits, A1t, fill, A1v, A2..., A3..., comment.
-    EXPECT_EQ(bytes.mid(2 * 66, 14).toHex(' '), QByteArray("01 00 01 00 0a 00 01 00 0a 00 00 00 01 00"));
+    EXPECT_EQ(bytes.mid(2 * 66, 14).toHex(' '),
+              QByteArray("01 00 01 00 0a 00 01 00 0a 00 00 00 01 00"));
     EXPECT_EQ(bytes.mid(4 * 66 + 14, 5).toHex(' '), QByteArray("04 d7 a2 ca cd")); // GBK 注释
     EXPECT_EQ(bytes.mid(3 * 66, 66), QByteArray(66, '\0'));
 
@@ -60,16 +61,19 @@ struct PathCase
 };
 
 class MacroExportPath : public ::testing::TestWithParam<PathCase>
-{};
+{
+};
 
 TEST_P(MacroExportPath, ForcesTheMacExtension)
 {
-    EXPECT_EQ(macroExportPath(QString::fromUtf8(GetParam().chosen)), QString::fromUtf8(GetParam().path));
+    EXPECT_EQ(macroExportPath(QString::fromUtf8(GetParam().chosen)),
+              QString::fromUtf8(GetParam().path));
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, MacroExportPath,
                          ::testing::Values(PathCase{"a", "a.Mac"}, PathCase{"a.mac", "a.Mac"},
-                                           PathCase{"dir/b.txt", "dir/b.Mac"}, PathCase{"x.y.BAK", "x.y.Mac"},
+                                           PathCase{"dir/b.txt", "dir/b.Mac"},
+                                           PathCase{"x.y.BAK", "x.y.Mac"},
                                            PathCase{"some dir.d/c", "some dir.d/c.Mac"}));
 
 TEST(MacroFile, ExportRunsTheLabelChecks)
@@ -88,7 +92,8 @@ struct BadHeaderCase
 };
 
 class MacroFileHeader : public ::testing::TestWithParam<BadHeaderCase>
-{};
+{
+};
 
 TEST_P(MacroFileHeader, WrongVersionOrSignatureIsRefused)
 {
@@ -102,8 +107,9 @@ TEST_P(MacroFileHeader, WrongVersionOrSignatureIsRefused)
 }
 
 INSTANTIATE_TEST_SUITE_P(Bytes, MacroFileHeader,
-                         ::testing::Values(BadHeaderCase{4, 0x00}, BadHeaderCase{5, 0x00}, BadHeaderCase{14, 9},
-                                           BadHeaderCase{15, 'k'}, BadHeaderCase{24, 'D'}));
+                         ::testing::Values(BadHeaderCase{4, 0x00}, BadHeaderCase{5, 0x00},
+                                           BadHeaderCase{14, 9}, BadHeaderCase{15, 'k'},
+                                           BadHeaderCase{24, 'D'}));
 
 TEST(MacroFile, ShortFilesAndPartialRecords)
 {

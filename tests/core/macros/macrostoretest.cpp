@@ -1,6 +1,6 @@
+#include "macros/macrostore.h"
 #include "macrorows.h"
 #include "macros/macroencoder.h"
-#include "macros/macrostore.h"
 #include "tempfolder.h"
 
 #include <QFile>
@@ -19,7 +19,8 @@ const QString kTemplate = QStringLiteral(BREVIX_BINARY_DIR "/data/stores/MacroDa
 void execOn(const QString &path, const QStringList &statements)
 {
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("direct"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("direct"));
         db.setDatabaseName(path);
         ASSERT_TRUE(db.open());
         QSqlQuery q(db);
@@ -33,7 +34,8 @@ int storedRowCount(const QString &path)
 {
     int count = -1;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("count"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("count"));
         db.setDatabaseName(path);
         if (db.open()) {
             QSqlQuery q(db);
@@ -47,8 +49,9 @@ int storedRowCount(const QString &path)
 
 bool sameRow(const MacroRow &a, const MacroRow &b)
 {
-    return a.Code == b.Code && a.BIT == b.BIT && a.A1t == b.A1t && a.A1v == b.A1v && a.A2t == b.A2t &&
-           a.A2v == b.A2v && a.A3t == b.A3t && a.A3v == b.A3v && a.Comment.bytes() == b.Comment.bytes();
+    return a.Code == b.Code && a.BIT == b.BIT && a.A1t == b.A1t && a.A1v == b.A1v &&
+           a.A2t == b.A2t && a.A2v == b.A2v && a.A3t == b.A3t && a.A3v == b.A3v &&
+           a.Comment.bytes() == b.Comment.bytes();
 }
 
 class MacroStoreTest : public ::testing::Test
@@ -73,10 +76,14 @@ TEST_F(MacroStoreTest, LoadCreatesTheStoreFromTheTemplate)
 
 TEST_F(MacroStoreTest, SaveAndLoadGiveTheRowsBack)
 {
-    MacroRows rows = {label(1), comment(QStringLiteral("加热 heat")), row(MacAdd, D, 100, D, 101, K, 0xFFFB, 3),
-                      MacroRow{}, row(MacIfLt, 0x49, 10, K, 100, K, 1, 2), row(MacEnd)};
+    MacroRows rows = {label(1),
+                      comment(QStringLiteral("加热 heat")),
+                      row(MacAdd, D, 100, D, 101, K, 0xFFFB, 3),
+                      MacroRow{},
+                      row(MacIfLt, 0x49, 10, K, 100, K, 1, 2),
+                      row(MacEnd)};
     rows[2].A1fill = 0x77; // fill bytes are not stored
-    rows.resize(100);       // trailing empty rows are not stored
+    rows.resize(100);      // trailing empty rows are not stored
     ASSERT_TRUE(store.ADOSaveFile(rows).ok());
     EXPECT_EQ(storedRowCount(store.path()), 6);
     MacroRows loaded;
@@ -105,7 +112,8 @@ struct LabelCase
 };
 
 class LabelCheck : public ::testing::TestWithParam<LabelCase>
-{};
+{
+};
 
 TEST_P(LabelCheck, FindsTheFirstFault)
 {
@@ -126,7 +134,8 @@ INSTANTIATE_TEST_SUITE_P(
         LabelCase{{label(2), row(MacEnd), row(MacEnd), label(2)}, "L# 4, LABEL 2 重复！"},
         LabelCase{{row(MacIfEq, D, 1, K, 2, K, 9)}, "L# 1, LABEL 9 未定义！"},
         LabelCase{{label(9), row(MacIfAndNonZero, D, 1, K, 2, K, 8)}, "L# 2, LABEL 8 未定义！"},
-        LabelCase{{label(9), row(MacIfBitOn, D, 1, K, 7, K, 9)}, "L# 2, LABEL 7 未定义！"}, // target in A2
+        LabelCase{{label(9), row(MacIfBitOn, D, 1, K, 7, K, 9)},
+                  "L# 2, LABEL 7 未定义！"}, // target in A2
         LabelCase{{label(9), row(MacIfBitOff, D, 1, K, 9, K, 7)}, nullptr},
         // A LABEL row cannot be a jump's target through another operand.
         LabelCase{{row(MacLabel, K, 1, K, 3), gotoLabel(3)}, "L# 2, LABEL 3 未定义！"},
@@ -151,10 +160,11 @@ TEST_F(MacroStoreTest, ForeignValuesAreMaskedAndLongCommentsCut)
 {
     MacroRows none;
     ASSERT_TRUE(store.ADOLoadFile(none).ok());
-    execOn(store.path(), {QStringLiteral("INSERT INTO Mac VALUES (1, 258, 1, -5, 0, 70000, 0, 3, NULL)"),
-                          QStringLiteral("INSERT INTO Mac VALUES (34, 0, 0, 0, 0, 0, 0, 0, '%1')")
-                              .arg(QString(60, QLatin1Char('x'))),
-                          QStringLiteral("INSERT INTO Mac VALUES (34, 0, 0, 0, 0, 0, 0, 0, x'D6D0CEC4')")});
+    execOn(store.path(),
+           {QStringLiteral("INSERT INTO Mac VALUES (1, 258, 1, -5, 0, 70000, 0, 3, NULL)"),
+            QStringLiteral("INSERT INTO Mac VALUES (34, 0, 0, 0, 0, 0, 0, 0, '%1')")
+                .arg(QString(60, QLatin1Char('x'))),
+            QStringLiteral("INSERT INTO Mac VALUES (34, 0, 0, 0, 0, 0, 0, 0, x'D6D0CEC4')")});
     MacroRows rows;
     ASSERT_TRUE(store.ADOLoadFile(rows).ok());
     ASSERT_EQ(rows.size(), 3u);

@@ -15,7 +15,8 @@ struct OperandCase
 };
 
 class OperandText : public ::testing::TestWithParam<OperandCase>
-{};
+{
+};
 
 TEST_P(OperandText, MatchesTheEditorsForm)
 {
@@ -43,7 +44,8 @@ struct TextCase
 };
 
 class RowText : public ::testing::TestWithParam<TextCase>
-{};
+{
+};
 
 TEST_P(RowText, MatchesCharacterForCharacter)
 {
@@ -79,18 +81,17 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{row(MacIfNe, D, 1, K, 2, K, 3), "IF  D1 != 2 THEN  GOTO  LABEL 3"},
         TextCase{row(MacIfGt, D, 1, K, 2, K, 3), "IF  D1 >  2 THEN  GOTO  LABEL 3"},
         TextCase{row(MacIfGe, D, 1, K, 2, K, 3), "IF  D1 >= 2 THEN  GOTO  LABEL 3"},
-        TextCase{row(MacIfLt, D, 1, K, 65535, K, 3, 2), "IF  D1 <  -1 THEN  GOTO  LABEL 3 ( Signed )"},
+        TextCase{row(MacIfLt, D, 1, K, 65535, K, 3, 2),
+                 "IF  D1 <  -1 THEN  GOTO  LABEL 3 ( Signed )"},
         TextCase{row(MacIfLe, D, 1, K, 2, K, 3), "IF  D1 <= 2 THEN  GOTO  LABEL 3"},
         TextCase{row(MacIfAndZero, D, 1, K, 4, K, 3), "IF ( D1 & 4 ) ==  0 THEN  GOTO  LABEL 3"},
-        TextCase{row(MacIfAndNonZero, D, 1, K, 4, K, 3, 1), "IF ( D1 & 4 ) !=  0 THEN  GOTO  LABEL 3 ( DW )"},
+        TextCase{row(MacIfAndNonZero, D, 1, K, 4, K, 3, 1),
+                 "IF ( D1 & 4 ) !=  0 THEN  GOTO  LABEL 3 ( DW )"},
         TextCase{row(MacIfBitOn, 0x59, 1, K, 2), "IF D1.5 == ON  THEN  GOTO  LABEL 2"},
         TextCase{row(MacIfBitOff, 0x59, 1, K, 2), "IF D1.5 == OFF THEN  GOTO  LABEL 2"},
-        TextCase{row(MacGoto, K, 7), "GOTO  LABEL  7"},
-        TextCase{row(MacLabel, K, 7), "LABEL  7"},
-        TextCase{row(MacCall, K, 16), "CALL  Sub-macro #16"},
-        TextCase{row(MacRet), "RET"},
-        TextCase{row(MacEnd), "END"},
-        TextCase{row(MacSetb, 0x19, 4), "SETB  D4.1"},
+        TextCase{row(MacGoto, K, 7), "GOTO  LABEL  7"}, TextCase{row(MacLabel, K, 7), "LABEL  7"},
+        TextCase{row(MacCall, K, 16), "CALL  Sub-macro #16"}, TextCase{row(MacRet), "RET"},
+        TextCase{row(MacEnd), "END"}, TextCase{row(MacSetb, 0x19, 4), "SETB  D4.1"},
         TextCase{row(MacClrb, 0x19, 4), "CLRB  D4.1"},
         TextCase{row(MacInvb, 0x19, 4), "INVB  D4.1"},
         TextCase{row(MacTimeTick, D, 8, K, 0, K, 0, 1), "D8 == TIMETICK()"},
@@ -98,8 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{row(MacTxd, D, 1, K, 2), "TXD( D1, 2)"},
         TextCase{row(MacRxd, D, 1, D, 2), "RXD( D1, D2)"},
         TextCase{row(MacStr, D, 1, D, 2, K, 3), "STR( D1, D2, 3 )"},
-        TextCase{row(0, D, 1, D, 2), ""},
-        TextCase{row(38, D, 1, D, 2), ""},
+        TextCase{row(0, D, 1, D, 2), ""}, TextCase{row(38, D, 1, D, 2), ""},
         TextCase{row(255), ""}));
 
 TEST(MacroComment, KeepsAtMost50BytesWithoutSplittingACharacter)

@@ -53,19 +53,23 @@ protected:
 TEST_F(StoreCommandsTest, PicturesAddListExport)
 {
     const QString a = dir.file(QStringLiteral("a.bmp"));
-    EXPECT_EQ(run({"pictures", "add", project, a}).out.trimmed(), QStringLiteral("added picture 1"));
-    EXPECT_EQ(run({"pictures", "add", project, a, "--spi"}).out.trimmed(), QStringLiteral("added picture 52"));
+    EXPECT_EQ(run({"pictures", "add", project, a}).out.trimmed(),
+              QStringLiteral("added picture 1"));
+    EXPECT_EQ(run({"pictures", "add", project, a, "--spi"}).out.trimmed(),
+              QStringLiteral("added picture 52"));
     const CliRun collision = run({"pictures", "add", project, a, "--id", "1"});
     EXPECT_EQ(collision.code, 2);
     EXPECT_TRUE(collision.err.contains(QStringLiteral("Picture number 1 is already in use")));
 
     const CliRun listed = run({"pictures", "list", project, "--json"});
     ASSERT_EQ(listed.code, 0);
-    const QJsonArray pictures = QJsonDocument::fromJson(listed.out.toUtf8())[QStringLiteral("pictures")].toArray();
+    const QJsonArray pictures =
+        QJsonDocument::fromJson(listed.out.toUtf8())[QStringLiteral("pictures")].toArray();
     ASSERT_EQ(pictures.size(), 3);
     EXPECT_EQ(pictures[1].toObject()[QStringLiteral("width")].toInt(), 3);
     EXPECT_EQ(pictures[1].toObject()[QStringLiteral("panelBytes")].toInt(), 16);
-    EXPECT_EQ(pictures[2].toObject()[QStringLiteral("image")].toString(), QStringLiteral("SPI.bin"));
+    EXPECT_EQ(pictures[2].toObject()[QStringLiteral("image")].toString(),
+              QStringLiteral("SPI.bin"));
 
     ASSERT_EQ(run({"pictures", "export", project, "1", dir.file(QStringLiteral("out"))}).code, 0);
     EXPECT_TRUE(QFile::exists(dir.file(QStringLiteral("out.bmp"))));
@@ -84,7 +88,8 @@ TEST_F(StoreCommandsTest, MacroImportListExport)
     MacroRow jump;
     jump.Code = MacGoto;
     jump.A1v = 1;
-    file.append(reinterpret_cast<const char *>(&label), 66).append(reinterpret_cast<const char *>(&jump), 66);
+    file.append(reinterpret_cast<const char *>(&label), 66)
+        .append(reinterpret_cast<const char *>(&jump), 66);
     QFile f(dir.file(QStringLiteral("in.Mac")));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(file);
