@@ -2,6 +2,8 @@
 
 #include "infocommand.h"
 #include "newcommand.h"
+#include "stores/macrocommand.h"
+#include "stores/picturescommand.h"
 
 namespace brevix::cli {
 
@@ -10,6 +12,8 @@ std::vector<std::unique_ptr<CliCommand>> allCommands()
     std::vector<std::unique_ptr<CliCommand>> commands;
     commands.push_back(std::make_unique<NewCommand>());
     commands.push_back(std::make_unique<InfoCommand>());
+    commands.push_back(std::make_unique<PicturesCommand>());
+    commands.push_back(std::make_unique<MacroCommand>());
     return commands;
 }
 
