@@ -16,9 +16,8 @@ struct StoreArguments
     QStringList rest; // positional arguments after the project
 };
 
-// Parses the parser's positional arguments; nothing (usage already reported) when they are
-// too few (usage reported) or the project file does not exist (failure reported); exitCode
-// then holds the exit code.
+// Parses the positional arguments. Gives nothing when they are too few (usage reported) or the
+// project file does not exist (failure reported); exitCode then holds the exit code.
 std::optional<StoreArguments> storeArguments(const QCommandLineParser &parser, CliContext &context,
                                              const CliCommand &command, int &exitCode);
 

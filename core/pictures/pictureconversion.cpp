@@ -23,14 +23,6 @@ Message undecodableMessage(const PictureRow &row)
             QStringLiteral("Picture %1 cannot be decoded; it was skipped!").arg(name)};
 }
 
-Message tooLargeMessage(const PictureRow &row, const QImage &image)
-{
-    const QString name = skippedLine(row);
-    const QString size = QStringLiteral("%1 x %2").arg(image.width()).arg(image.height());
-    return {QStringLiteral("图片 %1 尺寸 %2 过大，已跳过 ！").arg(name, size),
-            QStringLiteral("Picture %1 is too large (%2); it was skipped!").arg(name, size)};
-}
-
 Message tooManyMessage(const PictureRow &row)
 {
     const QString name = skippedLine(row);
@@ -45,10 +37,6 @@ std::optional<QImage> usableImage(const PictureRow &row, PictureConversion &resu
     const QImage image = decodePicture(row.Pic, row.Ext);
     if (image.isNull()) {
         result.undecodable.push_back({row.ID, row.Ext, undecodableMessage(row)});
-        return std::nullopt;
-    }
-    if (image.width() > kMaxDimension || image.height() > kMaxDimension) {
-        result.undecodable.push_back({row.ID, row.Ext, tooLargeMessage(row, image)});
         return std::nullopt;
     }
     return image;
@@ -128,6 +116,9 @@ QImage decodePicture(const QByteArray &data, const QString &ext)
     } else if (kind == QLatin1String(".jpg")) {
         image.loadFromData(data, "JPEG");
     }
+    // A picture record holds its size in 16 bits; anything larger cannot reach the panel.
+    if (image.width() > kMaxDimension || image.height() > kMaxDimension)
+        return QImage();
     return image;
 }
 

@@ -211,3 +211,15 @@ TEST(SpiPass, LimitAcceptsExactlyTheLastByteAndRefusesOneMore)
     EXPECT_EQ(spiLimitMessage().zh,
               QStringLiteral("扩展 SPI 图库超过 8.0 MB ！\r已放弃生成扩展图库文件 ！"));
 }
+
+TEST(PictureDecoding, RefusesSizesARecordCannotHold)
+{
+    auto line = [](int w) {
+        return bmptest::bmp(w, 1, 1, false, {Qt::black, Qt::white}, [](int, int) { return 1; }, {});
+    };
+    EXPECT_EQ(decodePicture(line(65535), QStringLiteral(".bmp")).width(), 65535);
+    EXPECT_TRUE(decodePicture(line(65536), QStringLiteral(".bmp")).isNull());
+    const PictureConversion result = BmpToArray({row(1, line(65536))}, PicturePass::Download);
+    EXPECT_EQ(result.bytes, QByteArray(1, '\0'));
+    EXPECT_EQ(result.undecodable.size(), 1u);
+}
