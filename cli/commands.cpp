@@ -3,6 +3,8 @@
 #include "infocommand.h"
 #include "newcommand.h"
 #include "render/rendercommand.h"
+#include "stores/macrocommand.h"
+#include "stores/picturescommand.h"
 
 namespace brevix::cli {
 
@@ -12,6 +14,8 @@ std::vector<std::unique_ptr<CliCommand>> allCommands()
     commands.push_back(std::make_unique<NewCommand>());
     commands.push_back(std::make_unique<InfoCommand>());
     commands.push_back(std::make_unique<RenderCommand>());
+    commands.push_back(std::make_unique<PicturesCommand>());
+    commands.push_back(std::make_unique<MacroCommand>());
     return commands;
 }
 

@@ -151,7 +151,7 @@ std::vector<std::uint8_t> mutated(BmpSpec s, std::size_t at, std::uint32_t value
 std::vector<std::uint8_t> shortened(BmpSpec s, std::size_t by)
 {
     std::vector<std::uint8_t> bytes = buildBmp(s);
-    bytes.resize(bytes.size() - by);
+    bytes.erase(bytes.end() - std::ptrdiff_t(std::min(by, bytes.size())), bytes.end());
     return bytes;
 }
 
