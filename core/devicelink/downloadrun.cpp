@@ -150,7 +150,8 @@ bool DownloadRun::searchAndSynchronise(DownloadReport &report)
     }
     status(downloadtext::kSyncStart);
     m_driver.ClosePort();
-    OpenComPort(1);
+    // Whatever row found the panel, the transfer itself runs at row 1's setting.
+    OpenComPort(transferSettings());
     waitLettingEventsRun(10);
     setSynchronise(m_image);
     if (!WriteRegisters(RegMarker, 10)) {
