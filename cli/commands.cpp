@@ -1,5 +1,6 @@
 #include "commands.h"
 
+#include "devicelink/downloadcommand.h"
 #include "infocommand.h"
 #include "newcommand.h"
 
@@ -10,6 +11,8 @@ std::vector<std::unique_ptr<CliCommand>> allCommands()
     std::vector<std::unique_ptr<CliCommand>> commands;
     commands.push_back(std::make_unique<NewCommand>());
     commands.push_back(std::make_unique<InfoCommand>());
+    commands.push_back(std::make_unique<DownloadCommand>());
+    commands.push_back(std::make_unique<UpgradeCommand>());
     return commands;
 }
 

@@ -50,3 +50,25 @@ QString downloadPortStatusText(const QString &path)
 }
 
 } // namespace brevix
+
+#include <QStandardPaths>
+
+namespace brevix {
+
+QString builderIniPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Brevix/Builder.ini");
+}
+
+QString defaultDownloadPort()
+{
+    QSettings ini(builderIniPath(), QSettings::IniFormat);
+    const QString kept = readDownloadPort(ini);
+    if (!kept.isEmpty())
+        return kept;
+    const QStringList ports = availableSerialPorts();
+    return ports.size() == 1 ? ports.first() : QString();
+}
+
+} // namespace brevix

@@ -18,3 +18,13 @@ void writeDownloadPort(QSettings &ini, const QString &path);
 QString downloadPortStatusText(const QString &path);
 
 } // namespace brevix
+
+namespace brevix {
+
+// The per-user settings file of the editor (~/.config/Brevix/Builder.ini).
+QString builderIniPath();
+// The port a job uses when none is given: the one kept in Builder.ini, else the only port the
+// system has; empty when that leaves a choice.
+QString defaultDownloadPort();
+
+} // namespace brevix

@@ -7,6 +7,7 @@ if(TARGET panelemulib)
             ${CMAKE_CURRENT_LIST_DIR}/serialdrivere2etest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/downloade2etest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/upgradee2etest.cpp
-        LIBS Brevix::Core panelemulib)
+            ${CMAKE_CURRENT_LIST_DIR}/clie2etest.cpp
+        LIBS Brevix::Cli panelemulib)
     target_include_directories(devicelink_e2e_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR})
 endif()
