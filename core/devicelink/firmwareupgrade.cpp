@@ -26,6 +26,16 @@ void FirmwareUpgrade::start()
     connectStep();
 }
 
+void FirmwareUpgrade::stop()
+{
+    if (!m_running)
+        return;
+    stopTimers();
+    m_state = 1;
+    m_driver.ClosePort();
+    end(false);
+}
+
 void FirmwareUpgrade::send(const QByteArray &bytes)
 {
     m_driver.SendBytes(bytes);
@@ -62,6 +72,8 @@ void FirmwareUpgrade::connectStep()
     waitLettingEventsRun(m_timing.resetPulseMs);
     m_driver.SetDtr(false);
     waitLettingEventsRun(m_timing.resetPulseMs);
+    if (!m_running)
+        return; // stopped during the reset pulse
     m_state = 1;
     m_driver.RxCount = 0;
     send(QByteArray(1, static_cast<char>(kBootSync)));

@@ -41,6 +41,8 @@ public:
 
     // Attempt count 0, then the connect step.
     void start();
+    // Stops talking to the loader at once: timers off, port closed, finished(false).
+    void stop();
     bool isRunning() const { return m_running; }
     int state() const { return m_state; }
     int attempt() const { return m_attempt; }
