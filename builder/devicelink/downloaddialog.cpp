@@ -18,7 +18,8 @@ namespace brevix {
 
 DownloadDialog::DownloadDialog(QWidget *parent)
     : QDialog(parent), m_label(new QLabel(this)), m_progress(new QProgressBar(this)),
-      m_memo(new QPlainTextEdit(this)), m_cancel(new QPushButton(this)), m_timeSyncButton(new QPushButton(this))
+      m_memo(new QPlainTextEdit(this)), m_cancel(new QPushButton(this)),
+      m_timeSyncButton(new QPushButton(this))
 {
     setObjectName(QStringLiteral("DownloadForm"));
     m_label->setObjectName(QStringLiteral("Label1"));
@@ -41,6 +42,7 @@ DownloadDialog::DownloadDialog(QWidget *parent)
     layout->addWidget(m_progress);
     layout->addLayout(buttons);
     layout->addWidget(m_memo, 1);
+    layout->addStretch(0); // keeps the compact form tight while the log is hidden
 
     m_startTimer.setSingleShot(true);
     m_startTimer.setInterval(50);
@@ -53,7 +55,8 @@ DownloadDialog::DownloadDialog(QWidget *parent)
     setFixedSize(440, kCompactHeight);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2 - 100);
+        move(area.x() + (area.width() - width()) / 2,
+             area.y() + (area.height() - height()) / 2 - 100);
     }
 }
 
@@ -75,7 +78,8 @@ void DownloadDialog::showStatus(const Message &status)
 
 void DownloadDialog::showTimeSync()
 {
-    m_timeSyncButton->setText((m_timeSync ? downloadtext::kTimeSyncOn : downloadtext::kTimeSyncOff).text(m_language));
+    m_timeSyncButton->setText(
+        (m_timeSync ? downloadtext::kTimeSyncOn : downloadtext::kTimeSyncOff).text(m_language));
     QPalette palette = m_timeSyncButton->palette();
     palette.setColor(QPalette::ButtonText, m_timeSync ? Qt::blue : Qt::black);
     m_timeSyncButton->setPalette(palette);
@@ -95,6 +99,7 @@ void DownloadDialog::showEvent(QShowEvent *event)
     if (m_running)
         return;
     setWindowTitle(downloadtext::kCaption.text(m_language));
+    m_memo->hide();
     setFixedHeight(kCompactHeight);
     m_memo->clear();
     m_progress->setValue(0);
@@ -140,6 +145,7 @@ void DownloadDialog::startRun()
     connect(&run, &DownloadRun::logLine, m_memo, &QPlainTextEdit::appendPlainText);
     connect(&run, &DownloadRun::pictureStageStarted, this, [this] {
         setWindowTitle(downloadtext::kPictureCaption.text(m_language));
+        m_memo->show();
         setFixedHeight(kLogHeight);
     });
     m_report = run.run();
@@ -151,12 +157,14 @@ void DownloadDialog::startRun()
     const bool unconfirmed = m_report.succeeded() && !m_report.fullyConfirmed();
     if (unconfirmed) {
         // Blocks the panel never confirmed stay on screen: the user has to see them.
+        m_memo->show();
         setFixedHeight(kLogHeight);
         return;
     }
     switch (m_report.outcome) {
     case DownloadOutcome::PortFailed:
-        QMessageBox::information(this, downloadtext::kPortBusyTitle, downloadtext::kPortBusyBox.text(m_language));
+        QMessageBox::information(this, downloadtext::kPortBusyTitle,
+                                 downloadtext::kPortBusyBox.text(m_language));
         return;
     case DownloadOutcome::Done:
     case DownloadOutcome::PictureFailed:

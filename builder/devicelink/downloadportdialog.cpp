@@ -21,14 +21,16 @@ const Message kPortLabel{QStringLiteral("下载端口:"), QStringLiteral("Downlo
 const Message kOk{QStringLiteral("确认(&Y)"), QStringLiteral("OK (&Y)")};
 const Message kCancel{QStringLiteral("取消(&N)"), QStringLiteral("Cancel (&N)")};
 const Message kDeviceManager{QStringLiteral("设备管理器"), QStringLiteral("Device manager")};
-const Message kNoPorts{QStringLiteral("系统中没有找到串口。可以直接输入设备路径。"),
-                       QStringLiteral("The system reports no serial ports. A device path can be typed in.")};
+const Message kNoPorts{
+    QStringLiteral("系统中没有找到串口。可以直接输入设备路径。"),
+    QStringLiteral("The system reports no serial ports. A device path can be typed in.")};
 
 } // namespace
 
 DownloadPortDialog::DownloadPortDialog(QWidget *parent)
     : QDialog(parent), m_label(new QLabel(this)), m_ports(new QComboBox(this)),
-      m_ok(new QPushButton(this)), m_cancel(new QPushButton(this)), m_help(new QPushButton(QStringLiteral("?"), this))
+      m_ok(new QPushButton(this)), m_cancel(new QPushButton(this)),
+      m_help(new QPushButton(QStringLiteral("?"), this))
 {
     setObjectName(QStringLiteral("setCOMpro"));
     m_ports->setObjectName(QStringLiteral("compro"));
@@ -98,15 +100,17 @@ void DownloadPortDialog::showPortInformation()
     QStringList lines;
     for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) {
         QString line = info.systemLocation();
-        const QString about = QStringList{info.description(), info.manufacturer(), info.serialNumber()}
-                                  .filter(QRegularExpression(QStringLiteral("\\S")))
-                                  .join(QStringLiteral(", "));
+        const QString about =
+            QStringList{info.description(), info.manufacturer(), info.serialNumber()}
+                .filter(QRegularExpression(QStringLiteral("\\S")))
+                .join(QStringLiteral(", "));
         if (!about.isEmpty())
             line += QStringLiteral("  (") + about + QLatin1Char(')');
         lines << line;
     }
     QMessageBox::information(this, kDeviceManager.text(m_language),
-                             lines.isEmpty() ? kNoPorts.text(m_language) : lines.join(QLatin1Char('\n')));
+                             lines.isEmpty() ? kNoPorts.text(m_language)
+                                             : lines.join(QLatin1Char('\n')));
 }
 
 } // namespace brevix

@@ -21,17 +21,20 @@ namespace {
 const Message kPortLabel{QStringLiteral("通信端口"), QStringLiteral("Port")};
 const Message kStart{QStringLiteral("开始更新"), QStringLiteral("Start update")};
 const Message kInstructions{
-    QStringLiteral("更新注意事项\n1.打开产品外壳，短接PCB上面的JP排针\n2.选择对应的通信端口，点\"开始下载\"\n"
-                   "3.下载完毕,记得断开JP排针，否则使用\n   过程中可能会出现不必要的麻烦."),
-    QStringLiteral("Before updating\n1. Open the case and short the JP pins on the board\n2. Choose the "
-                   "port and click \"Start update\"\n3. When done, remove the JP short, or the panel\n"
-                   "   may misbehave in use.")};
+    QStringLiteral(
+        "更新注意事项\n1.打开产品外壳，短接PCB上面的JP排针\n2.选择对应的通信端口，点\"开始下载\"\n"
+        "3.下载完毕,记得断开JP排针，否则使用\n   过程中可能会出现不必要的麻烦."),
+    QStringLiteral(
+        "Before updating\n1. Open the case and short the JP pins on the board\n2. Choose the "
+        "port and click \"Start update\"\n3. When done, remove the JP short, or the panel\n"
+        "   may misbehave in use.")};
 
 } // namespace
 
 FirmwareDialog::FirmwareDialog(QWidget *parent)
-    : QDialog(parent), m_panel(new QLabel(this)), m_portLabel(new QLabel(this)), m_ports(new QComboBox(this)),
-      m_variants(new QComboBox(this)), m_memo(new QPlainTextEdit(this)), m_start(new QPushButton(this)),
+    : QDialog(parent), m_panel(new QLabel(this)), m_portLabel(new QLabel(this)),
+      m_ports(new QComboBox(this)), m_variants(new QComboBox(this)),
+      m_memo(new QPlainTextEdit(this)), m_start(new QPushButton(this)),
       m_progress(new QProgressBar(this))
 {
     setObjectName(QStringLiteral("FirmwareFrm"));
@@ -66,9 +69,10 @@ FirmwareDialog::FirmwareDialog(QWidget *parent)
     connect(&m_upgrade, &FirmwareUpgrade::statusChanged, this, &FirmwareDialog::showStatus);
     connect(&m_upgrade, &FirmwareUpgrade::progressChanged, m_progress, &QProgressBar::setValue);
     connect(&m_upgrade, &FirmwareUpgrade::versionHint, m_progress, &QWidget::setToolTip);
-    connect(&m_upgrade, &FirmwareUpgrade::portFailed, this, [this](const Message &text, const Message &title) {
-        QMessageBox::information(this, title.text(m_language), text.text(m_language));
-    });
+    connect(&m_upgrade, &FirmwareUpgrade::portFailed, this,
+            [this](const Message &text, const Message &title) {
+                QMessageBox::information(this, title.text(m_language), text.text(m_language));
+            });
     connect(&m_upgrade, &FirmwareUpgrade::finished, this, [this] { m_start->setEnabled(true); });
     m_status = upgradetext::kReady;
     setLanguage(m_language);

@@ -35,7 +35,10 @@ void DownloadRun::status(const Message &message)
 
 QString DownloadRun::timeLine() const
 {
-    return QStringLiteral("■ ") + QLocale::system().toString(m_clock().time(), QLocale::LongFormat);
+    // The system's time format with seconds, without the zone name the long form adds.
+    QString format = QLocale::system().timeFormat(QLocale::LongFormat);
+    format.remove(QLatin1Char('t'));
+    return QStringLiteral("■ ") + m_clock().time().toString(format.trimmed());
 }
 
 bool DownloadRun::OpenComPort(const LineSettings &settings)

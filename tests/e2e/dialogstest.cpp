@@ -67,7 +67,8 @@ private slots:
         QVERIFY(dialog.lastReport().fullyConfirmed());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("下载扩展图库数据"));
         QCOMPARE(dialog.height(), DownloadDialog::kLogHeight);
-        const QString log = dialog.findChild<QPlainTextEdit *>(QStringLiteral("Memo1"))->toPlainText();
+        const QString log =
+            dialog.findChild<QPlainTextEdit *>(QStringLiteral("Memo1"))->toPlainText();
         QVERIFY(log.contains(QStringLiteral("TxToFlash: 0x00200800 WriteSize: 952")));
         QTRY_VERIFY(!dialog.isVisible());
         QCOMPARE(emulator.panelResults().controls.front().stamp[0], 0x5566);
@@ -89,7 +90,8 @@ private slots:
         dialog.show();
         QVERIFY(finished.wait(20000));
         QVERIFY(dialog.isVisible());
-        QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("搜索失败！"));
+        QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("Label1"))->text(),
+                 QStringLiteral("搜索失败！"));
         auto *cancel = dialog.findChild<QPushButton *>(QStringLiteral("Button1"));
         QCOMPARE(cancel->text(), QStringLiteral("取  消 (&N)"));
         QTest::mouseClick(cancel, Qt::LeftButton); // sets the cancel flag
@@ -122,7 +124,8 @@ private slots:
         auto *panel = dialog.findChild<QLabel *>(QStringLiteral("Panel1"));
         QCOMPARE(panel->text(), QStringLiteral("就绪..."));
         QSignalSpy finished(&dialog.upgrade(), &FirmwareUpgrade::finished);
-        QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("Button1")), Qt::LeftButton);
+        QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("Button1")),
+                          Qt::LeftButton);
         QVERIFY(finished.wait(30000));
         QCOMPARE(finished.first().first().toBool(), true);
         QCOMPARE(panel->text(), QStringLiteral("上载完成！"));

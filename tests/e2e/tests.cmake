@@ -8,8 +8,12 @@ if(TARGET panelemulib)
             ${CMAKE_CURRENT_LIST_DIR}/downloade2etest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/upgradee2etest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/clie2etest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/vzupdatee2etest.cpp
         LIBS Brevix::Cli panelemulib)
     target_include_directories(devicelink_e2e_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR})
+    if(TARGET vzupdate)
+        add_dependencies(devicelink_e2e_tests vzupdate)
+    endif()
 endif()
 
 # The device-link dialogs under the offscreen platform, and a preview program for looking at
