@@ -151,8 +151,10 @@ bool BlockDecoder::record(int type, int s)
             t.WordE[s] = r.ReadLE(1);
             f = r.ReadLE(4);
         }
+        // Bit 23 is the negative-logic (visibility) flag; read as part of the device index it
+        // would move every such lamp into another area. The link bit names the second link's areas.
         t.WordA[s] = bits(f, 0, 15);
-        t.ByteA[s] = bits(f, 16, 19) | (bits(f, 21, 23) << 4);
+        t.ByteA[s] = bits(f, 16, 19) | (bits(f, 21, 22) << 4) | (bit(f, 20) << 7);
         t.ByteC[s] = bit(f, 23);
         t.ByteE[s] = bits(f, 24, 31);
         break;
@@ -248,7 +250,7 @@ bool BlockDecoder::record(int type, int s)
         f = r.ReadLE(4);
         r.skip(1);
         t.WordA[s] = bits(f, 0, 15);
-        t.ByteA[s] = bits(f, 16, 19) | (bits(f, 29, 30) << 4);
+        t.ByteA[s] = bits(f, 16, 19) | (bits(f, 29, 30) << 4) | (bit(f, 28) << 7);
         t.WordE[s] = bits(f, 20, 21);
         t.ByteC[s] = bit(f, 22);
         t.ByteB[s] = bit(f, 31);

@@ -38,6 +38,9 @@ void PageRuntime::establish(int s)
     c.rect = QRect(t.Left[s], t.Top[s], t.Width[s], t.Height[s]);
     if (t.Kind[s] == 34 && t.ByteC[s])
         c.visible = false; // an invisible switch: still pressable where the panel has a key
+    // Shapes take their place and visibility on the first tick even when every word is 0.
+    if (t.Kind[s] == 20 || t.Kind[s] == 26)
+        c.shownValue = -1;
     if (t.Kind[s] == 2)
         c.shownText = registerText(t, s, 0, true);
     if (t.Kind[s] == 7)
