@@ -33,6 +33,7 @@ public:
     void setImage(const DownloadImage &image);
     const DownloadImage &image() const { return m_image; }
     RegisterMemory &memory() { return m_memory; }
+    const RegisterMemory &memory() const { return m_memory; }
 
     // Shows the start page; a notice when it is missing.
     Notice start();
