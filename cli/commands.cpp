@@ -1,5 +1,7 @@
 #include "commands.h"
 
+#include "compile/checkcommand.h"
+#include "compile/compilecommand.h"
 #include "infocommand.h"
 #include "newcommand.h"
 #include "simulate/simulatecommand.h"
@@ -11,6 +13,8 @@ std::vector<std::unique_ptr<CliCommand>> allCommands()
     std::vector<std::unique_ptr<CliCommand>> commands;
     commands.push_back(std::make_unique<NewCommand>());
     commands.push_back(std::make_unique<InfoCommand>());
+    commands.push_back(std::make_unique<CheckCommand>());
+    commands.push_back(std::make_unique<CompileCommand>());
     commands.push_back(std::make_unique<SimulateCommand>());
     return commands;
 }
