@@ -277,8 +277,10 @@ QImage drawControl(const DecodedPage &page, int s, const ControlLook &look)
 {
     const SlotTables &t = page.tables;
     const int kind = t.Kind[s];
-    const int w = t.Width[s];
-    const int h = t.Height[s];
+    // No display is larger than 480 pixels: a bigger control shows no more, so its picture is
+    // bounded (an image claiming 65,535 × 65,535 would otherwise ask for 16 GB).
+    const int w = std::min<int>(t.Width[s], kMaxControlSide);
+    const int h = std::min<int>(t.Height[s], kMaxControlSide);
     if (kind == 27 || w <= 0 || h <= 0)
         return {};
     QImage image(w, h, QImage::Format_ARGB32_Premultiplied);

@@ -23,6 +23,8 @@ struct ControlLook
 
 // The focus colour of entry elements (Windows colour 0x00FF00).
 constexpr std::uint32_t kFocusColor = 0x00FF00;
+// The largest control picture drawn, in either direction.
+constexpr int kMaxControlSide = 512;
 
 // Draws the picture of the control of slot (transparent where the element is). Lines have no
 // control and give a null image.

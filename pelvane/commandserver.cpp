@@ -1,0 +1,46 @@
+#include "commandserver.h"
+
+#include <QLocalSocket>
+
+#include <unistd.h>
+
+namespace brevix::pelvane {
+
+CommandServer::CommandServer(QObject *parent) : QObject(parent)
+{
+    connect(&m_server, &QLocalServer::newConnection, this, &CommandServer::acceptConnection);
+}
+
+QString CommandServer::serverName(int instance)
+{
+    return QStringLiteral("brevix-pelvane-%1-%2").arg(getuid()).arg(instance);
+}
+
+bool CommandServer::listen(int instance)
+{
+    const QString name = serverName(instance);
+    // The instance number is ours by its lock: a socket left by a crashed run is stale.
+    QLocalServer::removeServer(name);
+    m_server.setSocketOptions(QLocalServer::UserAccessOption);
+    return m_server.listen(name);
+}
+
+void CommandServer::acceptConnection()
+{
+    while (QLocalSocket *socket = m_server.nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            while (socket->canReadLine()) {
+                const QList<QByteArray> words = socket->readLine(256).trimmed().split(' ');
+                bool ok = false;
+                const int message = words.value(0).toInt(&ok);
+                if (!ok)
+                    continue;
+                const qint64 parameter = words.size() > 1 ? words.at(1).toLongLong() : 0;
+                emit requested(message, parameter);
+            }
+        });
+    }
+}
+
+} // namespace brevix::pelvane
