@@ -2,6 +2,9 @@
 
 #include <QLocalSocket>
 
+#include <utility>
+#include <vector>
+
 #include <unistd.h>
 
 namespace brevix::pelvane {
@@ -30,14 +33,20 @@ void CommandServer::acceptConnection()
     while (QLocalSocket *socket = m_server.nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            std::vector<std::pair<int, qint64>> requests;
             while (socket->canReadLine()) {
                 const QList<QByteArray> words = socket->readLine(256).trimmed().split(' ');
                 bool ok = false;
                 const int message = words.value(0).toInt(&ok);
-                if (!ok)
-                    continue;
-                const qint64 parameter = words.size() > 1 ? words.at(1).toLongLong() : 0;
-                emit requested(message, parameter);
+                if (ok)
+                    requests.emplace_back(message, words.size() > 1 ? words.at(1).toLongLong() : 0);
+            }
+            // Delivered from the event loop, as posted messages are: a request may open a modal
+            // box, during which this socket can go away.
+            for (const auto &[message, parameter] : requests) {
+                QMetaObject::invokeMethod(
+                    this, [this, message, parameter] { emit requested(message, parameter); },
+                    Qt::QueuedConnection);
             }
         });
     }
