@@ -87,7 +87,7 @@ void PageRuntime::redraw(int s)
         break;
     }
     look.text = c.shownText;
-    c.picture = drawControl(m_page, s, look);
+    drawControl(m_page, s, look, c.picture);
     c.pressed = false;
     m_redrawn = true;
 }

@@ -70,7 +70,8 @@ void paintFace(QPainter &p, const FaceLayout &layout, const FaceState &state, co
     brand.setBold(true);
     p.setFont(brand);
     p.setPen(kDarkShadow);
-    p.drawText(QRect(kKeyLeft, 4, 176, 20), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Brevix"));
+    p.drawText(QRect(kKeyLeft, 4, 176, 20), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Brevix"));
     p.setRenderHint(QPainter::Antialiasing, false);
     const QRect d = layout.display;
     p.fillRect(d, state.displayShown ? kDarkShadow : kFaceGrey.darker(115));
@@ -128,8 +129,9 @@ void paintFace(QPainter &p, const FaceLayout &layout, const FaceState &state, co
     // One line at a time: the Song face's own line spacing lets the lines touch.
     const QStringList lines = kFaceNotice.split(QLatin1Char('\r'));
     for (int n = 0; n < lines.size(); ++n) {
-        p.drawText(QRect(layout.notice.left(), layout.notice.top() + n * 19, layout.notice.width(), 18),
-                   Qt::AlignLeft | Qt::AlignVCenter, lines[n]);
+        p.drawText(
+            QRect(layout.notice.left(), layout.notice.top() + n * 19, layout.notice.width(), 18),
+            Qt::AlignLeft | Qt::AlignVCenter, lines[n]);
     }
     p.restore();
 }
