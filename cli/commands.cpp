@@ -8,6 +8,7 @@
 #include "render/rendercommand.h"
 #include "stores/macrocommand.h"
 #include "stores/picturescommand.h"
+#include "simulate/simulatecommand.h"
 
 namespace brevix::cli {
 
@@ -23,6 +24,7 @@ std::vector<std::unique_ptr<CliCommand>> allCommands()
     commands.push_back(std::make_unique<MacroCommand>());
     commands.push_back(std::make_unique<DownloadCommand>());
     commands.push_back(std::make_unique<UpgradeCommand>());
+    commands.push_back(std::make_unique<SimulateCommand>());
     return commands;
 }
 
