@@ -44,6 +44,9 @@ MainFrame::MainFrame(EditorSession &session, QWidget *parent)
     connect(&m_session, &EditorSession::clipboardChanged, this, &MainFrame::onClipboardChanged);
     if (QClipboard *clipboard = QGuiApplication::clipboard())
         connect(clipboard, &QClipboard::dataChanged, this, &MainFrame::checkClipboard);
+    // Joining the clipboard watch looks at what is there already: a copy made in another
+    // editor before this one started can be pasted at once.
+    QTimer::singleShot(0, this, &MainFrame::checkClipboard);
 
     auto on = [this](const char *name, auto slot) {
         connect(action(QString::fromLatin1(name)), &QAction::triggered, this, slot);
