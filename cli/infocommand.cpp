@@ -62,8 +62,9 @@ void printText(QTextStream &out, const QJsonObject &info)
     for (const QString &link : {QStringLiteral("link1"), QStringLiteral("link2")}) {
         const QJsonObject l = info[link].toObject();
         out << link << ": protocol " << l[QStringLiteral("protocol")].toInt() << ", baud index "
-            << l[QStringLiteral("baud")].toInt() << ", format " << l[QStringLiteral("format")].toInt()
-            << ", family " << l[QStringLiteral("family")].toInt() << "\n";
+            << l[QStringLiteral("baud")].toInt() << ", format "
+            << l[QStringLiteral("format")].toInt() << ", family "
+            << l[QStringLiteral("family")].toInt() << "\n";
     }
     const QJsonArray pages = info[QStringLiteral("pages")].toArray();
     out << "pages: " << pages.size() << "\n";
@@ -71,8 +72,9 @@ void printText(QTextStream &out, const QJsonObject &info)
         const QJsonObject page = value.toObject();
         out << "  " << QString::number(page[QStringLiteral("number")].toInt()).rightJustified(3)
             << "  " << page[QStringLiteral("name")].toString() << "  ("
-            << page[QStringLiteral("width")].toInt() << "x" << page[QStringLiteral("height")].toInt()
-            << ", " << page[QStringLiteral("elements")].toInt() << " elements";
+            << page[QStringLiteral("width")].toInt() << "x"
+            << page[QStringLiteral("height")].toInt() << ", "
+            << page[QStringLiteral("elements")].toInt() << " elements";
         const QJsonObject kinds = page[QStringLiteral("kinds")].toObject();
         for (auto it = kinds.begin(); it != kinds.end(); ++it)
             out << ", " << it.key() << " " << it.value().toInt();
