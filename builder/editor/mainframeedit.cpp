@@ -21,9 +21,10 @@ void MainFrame::copy()
     StructureP *editor = activeEditor();
     if (!editor || !editor->hasSelection())
         return;
-    const QString text = editor->hasAreaSelection()
-                             ? areaAnnouncement(editor->areaSelection().frame, editor->areaSelection().members)
-                             : elementAnnouncement(project().currentSlot);
+    const QString text =
+        editor->hasAreaSelection()
+            ? areaAnnouncement(editor->areaSelection().frame, editor->areaSelection().members)
+            : elementAnnouncement(project().currentSlot);
     const Result r = m_session.CopyPageRecordToTemp(editor->page(), text);
     if (!r.ok())
         QMessageBox::warning(this, kBuilderTitle, m_session.text(r.message()));
@@ -65,7 +66,8 @@ void MainFrame::paste()
             }
         }
         editor->WholePasteFinish(pasted);
-    } else if (const auto slot = Paste1PcsOrgan(project(), page, clip, a.value, editor->pageSize())) {
+    } else if (const auto slot =
+                   Paste1PcsOrgan(project(), page, clip, a.value, editor->pageSize())) {
         editor->OrganRepaint(*slot);
         editor->selectSlot(*slot);
     } else {
@@ -215,7 +217,8 @@ void MainFrame::pageAttributes()
     editor->setPage(now);
     editor->activate();
     PageCountRefresh();
-    if (auto *window = qobject_cast<QMdiSubWindow *>(editor->parentWidget()); window && !window->isMaximized())
+    if (auto *window = qobject_cast<QMdiSubWindow *>(editor->parentWidget());
+        window && !window->isMaximized())
         window->adjustSize();
     editor->StructureGridding();
 }

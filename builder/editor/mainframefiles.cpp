@@ -234,7 +234,8 @@ bool MainFrame::QueryClose()
         const auto answer = QMessageBox::warning(
             this, kBuilderTitle,
             m_session.text(QStringLiteral("是否保存 ") + path + QStringLiteral(" 文件 ？"),
-                           QStringLiteral("Do you want to save ") + path + QStringLiteral(" File ？")),
+                           QStringLiteral("Do you want to save ") + path +
+                               QStringLiteral(" File ？")),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         if (answer == QMessageBox::Cancel)
             return false;
@@ -242,10 +243,11 @@ bool MainFrame::QueryClose()
         if (answer == QMessageBox::Yes && !Save())
             return false;
     } else {
-        const auto answer = QMessageBox::warning(
-            this, kBuilderTitle,
-            m_session.text(QStringLiteral("是否退出程序 ？"), QStringLiteral("Whether to exit the program?")),
-            QMessageBox::Yes | QMessageBox::No);
+        const auto answer =
+            QMessageBox::warning(this, kBuilderTitle,
+                                 m_session.text(QStringLiteral("是否退出程序 ？"),
+                                                QStringLiteral("Whether to exit the program?")),
+                                 QMessageBox::Yes | QMessageBox::No);
         if (answer != QMessageBox::Yes)
             return false;
     }
@@ -257,7 +259,7 @@ void MainFrame::writeSettings()
     BuilderSettings &s = m_session.settings;
     const QString &path = m_session.projectPath;
     s.lastFileOpenItem = (!path.isEmpty() && path != kUnsavedProjectPath) ? recentItemCaption(path)
-                                                                         : m_recentAtStart;
+                                                                          : m_recentAtStart;
     s.write(m_settingsPath);
 }
 
