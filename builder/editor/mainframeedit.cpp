@@ -1,4 +1,5 @@
 // Element and page clipboard, undo and redo, page commands and the show-an-element request.
+#include "common/warningbox.h"
 #include "editing/newpage.h"
 #include "editing/paste.h"
 #include "editor/elementdialogs.h"
@@ -147,8 +148,8 @@ void MainFrame::deletePage(bool ask)
     if (page <= 0 || !project().PageExists(page))
         return;
     if (ask) {
-        const auto answer = QMessageBox::warning(
-            this, kBuilderTitle,
+        const auto answer = warningBox(
+            this, language(),
             m_session.text(QStringLiteral("您确定删除该画面 ？"),
                            QStringLiteral("Are you sure you want to delete this window?")),
             QMessageBox::Yes | QMessageBox::No);

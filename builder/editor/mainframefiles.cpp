@@ -1,5 +1,6 @@
 // File commands: New, Open, Save, Save As, the recent file, the example, the hand-over of a
 // request to a fresh editor, start-up and the question at close.
+#include "common/warningbox.h"
 #include "editor/elementdialogs.h"
 #include "editor/mainframe.h"
 #include "editor/structurep.h"
@@ -231,8 +232,8 @@ bool MainFrame::QueryClose()
 {
     const QString &path = m_session.projectPath;
     if (m_session.modified() && m_projectLoaded && !path.isEmpty()) {
-        const auto answer = QMessageBox::warning(
-            this, kBuilderTitle,
+        const auto answer = warningBox(
+            this, language(),
             m_session.text(QStringLiteral("是否保存 ") + path + QStringLiteral(" 文件 ？"),
                            QStringLiteral("Do you want to save ") + path +
                                QStringLiteral(" File ？")),
@@ -244,10 +245,10 @@ bool MainFrame::QueryClose()
             return false;
     } else {
         const auto answer =
-            QMessageBox::warning(this, kBuilderTitle,
-                                 m_session.text(QStringLiteral("是否退出程序 ？"),
-                                                QStringLiteral("Whether to exit the program?")),
-                                 QMessageBox::Yes | QMessageBox::No);
+            warningBox(this, language(),
+                       m_session.text(QStringLiteral("是否退出程序 ？"),
+                                      QStringLiteral("Whether to exit the program?")),
+                       QMessageBox::Yes | QMessageBox::No);
         if (answer != QMessageBox::Yes)
             return false;
     }
