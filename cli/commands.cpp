@@ -5,6 +5,8 @@
 #include "infocommand.h"
 #include "newcommand.h"
 #include "render/rendercommand.h"
+#include "stores/macrocommand.h"
+#include "stores/picturescommand.h"
 
 namespace brevix::cli {
 
@@ -16,6 +18,8 @@ std::vector<std::unique_ptr<CliCommand>> allCommands()
     commands.push_back(std::make_unique<RenderCommand>());
     commands.push_back(std::make_unique<CheckCommand>());
     commands.push_back(std::make_unique<CompileCommand>());
+    commands.push_back(std::make_unique<PicturesCommand>());
+    commands.push_back(std::make_unique<MacroCommand>());
     return commands;
 }
 

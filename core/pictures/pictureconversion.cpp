@@ -8,7 +8,7 @@ namespace brevix {
 
 namespace {
 
-constexpr int kMaxDimension = 0xFFFF; // width and height are written as 16-bit numbers
+constexpr int kMaxDimension = 0xFFFF;     // width and height are written as 16-bit numbers
 constexpr int kMaxDownloadPictures = 255; // the count byte
 
 QString skippedLine(const PictureRow &row)
@@ -35,7 +35,8 @@ Message tooManyMessage(const PictureRow &row)
 {
     const QString name = skippedLine(row);
     return {QStringLiteral("图片 %1 超出 255 张图片的上限，已跳过 ！").arg(name),
-            QStringLiteral("Picture %1 is beyond the limit of 255 pictures; it was skipped!").arg(name)};
+            QStringLiteral("Picture %1 is beyond the limit of 255 pictures; it was skipped!")
+                .arg(name)};
 }
 
 // The decoded picture, or nothing (listed as skipped) when it cannot be used.
@@ -143,7 +144,8 @@ PictureConversion BmpToArray(const PictureRows &rows, PicturePass pass)
 Message spiLimitMessage()
 {
     return {QStringLiteral("扩展 SPI 图库超过 8.0 MB ！\r已放弃生成扩展图库文件 ！"),
-            QStringLiteral("The extended SPI picture library exceeds 8.0 MB!\rThe extended picture file was not generated!")};
+            QStringLiteral("The extended SPI picture library exceeds 8.0 MB!\rThe extended picture "
+                           "file was not generated!")};
 }
 
 } // namespace brevix
