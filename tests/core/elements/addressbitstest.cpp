@@ -55,3 +55,25 @@ TEST(WordDevice, DynamicTextComposesWordD)
 
 } // namespace
 } // namespace brevix
+
+#include "elements/colorvalue.h"
+
+namespace brevix {
+namespace {
+
+TEST(ColorValue, RedSitsInTheLowByte)
+{
+    const struct
+    {
+        std::int32_t value;
+        int r, g, b;
+    } cases[] = {{0x000000FF, 255, 0, 0}, {0x00FF0000, 0, 0, 255}, {0x00123456, 0x56, 0x34, 0x12},
+                 {0x00FFFFFF, 255, 255, 255}};
+    for (const auto &c : cases) {
+        EXPECT_EQ(colorFromValue(c.value), QColor(c.r, c.g, c.b)) << c.value;
+        EXPECT_EQ(valueFromColor(QColor(c.r, c.g, c.b)), c.value);
+    }
+}
+
+} // namespace
+} // namespace brevix
