@@ -2,6 +2,7 @@
 
 #include "infocommand.h"
 #include "newcommand.h"
+#include "render/rendercommand.h"
 
 namespace brevix::cli {
 
@@ -10,6 +11,7 @@ std::vector<std::unique_ptr<CliCommand>> allCommands()
     std::vector<std::unique_ptr<CliCommand>> commands;
     commands.push_back(std::make_unique<NewCommand>());
     commands.push_back(std::make_unique<InfoCommand>());
+    commands.push_back(std::make_unique<RenderCommand>());
     return commands;
 }
 

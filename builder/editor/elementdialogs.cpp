@@ -3,16 +3,30 @@
 #include "model/project.h"
 
 #include <map>
+#include <vector>
 
 namespace brevix {
 
 namespace {
 
-// Function-local so that registrations from static objects of other files find it constructed.
+// Function-local statics so that registrations from static objects of other files find them
+// constructed.
 std::map<int, ElementDialogOpener> &registry()
 {
     static std::map<int, ElementDialogOpener> openers;
     return openers;
+}
+
+PageDialogOpener &pageAttributes()
+{
+    static PageDialogOpener opener;
+    return opener;
+}
+
+std::vector<MainFrameHook> &mainFrameHooks()
+{
+    static std::vector<MainFrameHook> hooks;
+    return hooks;
 }
 
 } // namespace
@@ -35,6 +49,34 @@ bool openElementDialog(QWidget *parent, Project &project, int page, int slot)
     if (it == registry().end() || !it->second)
         return false;
     return it->second(parent, project, page, slot);
+}
+
+void registerPageAttributesDialog(PageDialogOpener opener)
+{
+    pageAttributes() = std::move(opener);
+}
+
+bool hasPageAttributesDialog()
+{
+    return bool(pageAttributes());
+}
+
+bool openPageAttributesDialog(QWidget *parent, Project &project, int page)
+{
+    if (!pageAttributes() || page < 1 || page > kMaxPage)
+        return false;
+    return pageAttributes()(parent, project, page);
+}
+
+void registerMainFrameHook(MainFrameHook hook)
+{
+    mainFrameHooks().push_back(std::move(hook));
+}
+
+void runMainFrameHooks(MainFrame &mainFrame)
+{
+    for (const auto &hook : mainFrameHooks())
+        hook(mainFrame);
 }
 
 } // namespace brevix
