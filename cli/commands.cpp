@@ -1,5 +1,7 @@
 #include "commands.h"
 
+#include "compile/checkcommand.h"
+#include "compile/compilecommand.h"
 #include "infocommand.h"
 #include "newcommand.h"
 #include "render/rendercommand.h"
@@ -12,6 +14,8 @@ std::vector<std::unique_ptr<CliCommand>> allCommands()
     commands.push_back(std::make_unique<NewCommand>());
     commands.push_back(std::make_unique<InfoCommand>());
     commands.push_back(std::make_unique<RenderCommand>());
+    commands.push_back(std::make_unique<CheckCommand>());
+    commands.push_back(std::make_unique<CompileCommand>());
     return commands;
 }
 
