@@ -7,9 +7,14 @@
 namespace brevix {
 
 class Project;
+struct DeviceLists;
 
-// Where the address choosers get the device lists of both links for a project: the working
-// parameters' device database. Replaceable so tests and tools can supply fixed lists.
+// The address choosers' view of the working parameters' device lists.
+AddressDevices addressDevicesFrom(const DeviceLists &lists);
+
+// Where the address choosers get the device lists of both links for a project: by default the
+// device database for the project's two controller families. Replaceable so the working
+// parameters can hand over their lists and tests can supply fixed ones.
 using AddressDevicesSource = std::function<AddressDevices(const Project &)>;
 void setAddressDevicesSource(AddressDevicesSource source);
 AddressDevices addressDevicesFor(const Project &project);
