@@ -2,6 +2,9 @@
 
 #include "model/elementkindname.h"
 #include "model/projectfile.h"
+#include "settings/devicedatabase.h"
+#include "settings/projectsettings.h"
+#include "settings/settingsrules.h"
 
 #include <QCommandLineParser>
 #include <QJsonArray>
@@ -13,17 +16,37 @@ namespace brevix::cli {
 
 namespace {
 
-QJsonObject linkObject(const ProjectRecord &settings, int port)
+// A link described with the settings' own names; the family name comes from the device database
+// when it can be read.
+QJsonObject linkObject(const ProjectRecord &record, int link, const QStringList &families)
 {
-    return QJsonObject{{QStringLiteral("protocol"), settings.Left[port]},
-                       {QStringLiteral("baud"), settings.Top[port]},
-                       {QStringLiteral("format"), settings.Width[port]},
-                       {QStringLiteral("family"), settings.Height[port]}};
+    ProjectSettings s(const_cast<ProjectRecord &>(record));
+    const int family = s.LinkDeviceSort(link);
+    QJsonObject object{
+        {QStringLiteral("LinkDeviceSort"), family},
+        {QStringLiteral("family"), families.value(family)},
+        {QStringLiteral("LinkParity"), parityNames().value(s.LinkParity(link))},
+        {QStringLiteral("LinkDataBits"), dataBitsNames().value(s.LinkDataBits(link))},
+        {QStringLiteral("LinkStopBits"), stopBitsNames().value(s.LinkStopBits(link))}};
+    if (link == 0) {
+        object.insert(QStringLiteral("Link1StationId"), s.Link1StationId());
+        object.insert(QStringLiteral("Link1Baud"), baudRateNames().value(s.Link1Baud()));
+        object.insert(QStringLiteral("Link1Timeout"), s.Link1Timeout());
+        object.insert(QStringLiteral("Link1Port"), link1PortNames().value(s.Link1Port()));
+    } else {
+        object.insert(QStringLiteral("Link2StationId"), s.Link2StationId());
+        object.insert(QStringLiteral("Link2Baud"), baudRateNames().value(s.Link2Baud()));
+        object.insert(QStringLiteral("Link2Timeout"), s.Link2Timeout());
+        object.insert(QStringLiteral("Link2Port"), link2PortNames().value(s.Link2Port()));
+    }
+    return object;
 }
 
 QJsonObject describe(const Project &project)
 {
     const ProjectRecord &settings = project.settings();
+    DeviceDatabase database;
+    const QStringList families = database.open() ? database.LoadDeviceSort() : QStringList();
     QJsonArray pages;
     for (int n = 1; n <= kMaxPage; ++n) {
         if (!project.PageExists(n))
@@ -50,8 +73,8 @@ QJsonObject describe(const Project &project)
     }
     return QJsonObject{{QStringLiteral("model"), project.panelModel()},
                        {QStringLiteral("startPage"), settings.LongA[3]},
-                       {QStringLiteral("link1"), linkObject(settings, 0)},
-                       {QStringLiteral("link2"), linkObject(settings, 1)},
+                       {QStringLiteral("link1"), linkObject(settings, 0, families)},
+                       {QStringLiteral("link2"), linkObject(settings, 1, families)},
                        {QStringLiteral("pages"), pages}};
 }
 
@@ -61,9 +84,10 @@ void printText(QTextStream &out, const QJsonObject &info)
         << "start page: " << info[QStringLiteral("startPage")].toInt() << "\n";
     for (const QString &link : {QStringLiteral("link1"), QStringLiteral("link2")}) {
         const QJsonObject l = info[link].toObject();
-        out << link << ": protocol " << l[QStringLiteral("protocol")].toInt() << ", baud index "
-            << l[QStringLiteral("baud")].toInt() << ", format " << l[QStringLiteral("format")].toInt()
-            << ", family " << l[QStringLiteral("family")].toInt() << "\n";
+        out << link << ":";
+        for (auto it = l.begin(); it != l.end(); ++it)
+            out << " " << it.key() << "=" << it.value().toVariant().toString();
+        out << "\n";
     }
     const QJsonArray pages = info[QStringLiteral("pages")].toArray();
     out << "pages: " << pages.size() << "\n";
@@ -71,8 +95,9 @@ void printText(QTextStream &out, const QJsonObject &info)
         const QJsonObject page = value.toObject();
         out << "  " << QString::number(page[QStringLiteral("number")].toInt()).rightJustified(3)
             << "  " << page[QStringLiteral("name")].toString() << "  ("
-            << page[QStringLiteral("width")].toInt() << "x" << page[QStringLiteral("height")].toInt()
-            << ", " << page[QStringLiteral("elements")].toInt() << " elements";
+            << page[QStringLiteral("width")].toInt() << "x"
+            << page[QStringLiteral("height")].toInt() << ", "
+            << page[QStringLiteral("elements")].toInt() << " elements";
         const QJsonObject kinds = page[QStringLiteral("kinds")].toObject();
         for (auto it = kinds.begin(); it != kinds.end(); ++it)
             out << ", " << it.key() << " " << it.value().toInt();

@@ -10,7 +10,10 @@ class InfoCommand : public CliCommand
 public:
     QString name() const override { return QStringLiteral("info"); }
     QString usage() const override { return QStringLiteral("info FILE.KX3 [--json]"); }
-    QString summary() const override { return QStringLiteral("show a project's settings and pages"); }
+    QString summary() const override
+    {
+        return QStringLiteral("show a project's settings and pages");
+    }
     int run(const QStringList &arguments, CliContext &context) override;
 };
 

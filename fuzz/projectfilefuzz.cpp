@@ -1,9 +1,11 @@
-// Feeds arbitrary bytes to the project-file reader: as a gzip stream and as a raw record image.
+// Feeds arbitrary bytes to the project-file reader: as a gzip stream, and as a raw record image
+// carrying valid markers so the page-taking path is reached too.
 #include "model/gzipfile.h"
 #include "model/projectfile.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
@@ -12,10 +14,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     QByteArray plain;
     if (brevix::gzipInflate(bytes, qint64(241) * 197188, plain))
         brevix::loadRecordImage(project, plain, QStringLiteral("fuzz.KX3"));
-    // Raw images of record size are the interesting ones for the marker and page checks.
-    QByteArray image = bytes;
-    if (!image.isEmpty() && image.size() < qsizetype(197188))
-        image = image.leftJustified(197188, '\0');
+
+    const qsizetype records = 1 + qsizetype(size % 3);
+    QByteArray image(records * qsizetype(brevix::kPageRecordSize), '\0');
+    std::memcpy(image.data(), bytes.constData(), std::min<size_t>(size, size_t(image.size())));
+    image[qsizetype(offsetof(brevix::PageRecord, Kind) + 198)] = char(168);
+    const std::uint16_t marker = 9595;
+    std::memcpy(image.data() + offsetof(brevix::PageRecord, WordA) + 2 * 198, &marker, 2);
     brevix::loadRecordImage(project, image, QStringLiteral("fuzz.KX3"));
+    project.HighestPageInUse();
     return 0;
 }

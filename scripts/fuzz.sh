@@ -11,7 +11,7 @@ if [ ! -f "$build/build.ninja" ]; then
 fi
 cmake --build "$build" -j"$(nproc)" --target brevix_fuzz_targets
 for target in "$build"/fuzz/fuzz_*; do
-    [ -x "$target" ] || continue
+    [ -f "$target" ] && [ -x "$target" ] || continue
     name=$(basename "$target")
     corpus=$(mktemp -d)
     seeds=$top/fuzz/seeds/${name#fuzz_}

@@ -23,6 +23,12 @@ PageDialogOpener &pageAttributes()
     return opener;
 }
 
+ProjectDialogOpener &workingParameters()
+{
+    static ProjectDialogOpener opener;
+    return opener;
+}
+
 std::vector<MainFrameHook> &mainFrameHooks()
 {
     static std::vector<MainFrameHook> hooks;
@@ -66,6 +72,21 @@ bool openPageAttributesDialog(QWidget *parent, Project &project, int page)
     if (!pageAttributes() || page < 1 || page > kMaxPage)
         return false;
     return pageAttributes()(parent, project, page);
+}
+
+void registerWorkingParametersDialog(ProjectDialogOpener opener)
+{
+    workingParameters() = std::move(opener);
+}
+
+bool hasWorkingParametersDialog()
+{
+    return bool(workingParameters());
+}
+
+bool openWorkingParametersDialog(QWidget *parent, Project &project)
+{
+    return workingParameters() && workingParameters()(parent, project);
 }
 
 void registerMainFrameHook(MainFrameHook hook)

@@ -29,6 +29,13 @@ void registerPageAttributesDialog(PageDialogOpener opener);
 bool hasPageAttributesDialog();
 bool openPageAttributesDialog(QWidget *parent, Project &project, int page);
 
+// The working-parameter dialog as New runs it: true when confirmed. Without one, New creates the
+// project directly.
+using ProjectDialogOpener = std::function<bool(QWidget *parent, Project &project)>;
+void registerWorkingParametersDialog(ProjectDialogOpener opener);
+bool hasWorkingParametersDialog();
+bool openWorkingParametersDialog(QWidget *parent, Project &project);
+
 // Other parts of the editor extend the main window here: each hook runs once, right after the
 // main window is built (wire a menu action found by objectName, connect to its signals).
 using MainFrameHook = std::function<void(MainFrame &mainFrame)>;

@@ -1,3 +1,20 @@
 target_sources(builderapp PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/builderini.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/commandicons.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/editorsession.cpp
     ${CMAKE_CURRENT_LIST_DIR}/elementdialogs.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/griddialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/mainframe.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/mainframeedit.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/mainframeextras.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/mainframefiles.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/mainframemenus.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/mainframetree.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/newpagedialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pagecanvas.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pastepagedialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/savebackupdialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/structurep.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/structurepaint.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/structurepinput.cpp
 )

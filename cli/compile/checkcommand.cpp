@@ -16,7 +16,8 @@ int CheckCommand::run(const QStringList &arguments, CliContext &context)
         return reportUsage(context, *this, parser.errorText());
     if (parser.positionalArguments().size() != 1)
         return reportUsage(context, *this, QStringLiteral("one project file expected"));
-    if (parser.isSet(QStringLiteral("lang")) && !applyLanguageOption(parser.value(QStringLiteral("lang")), context))
+    if (parser.isSet(QStringLiteral("lang")) &&
+        !applyLanguageOption(parser.value(QStringLiteral("lang")), context))
         return reportUsage(context, *this, QStringLiteral("--lang takes zh or en"));
 
     Project project;
@@ -25,7 +26,8 @@ int CheckCommand::run(const QStringList &arguments, CliContext &context)
     if (!done)
         return reportFailure(context, done.message());
     if (parser.isSet(QStringLiteral("json")))
-        context.out << QJsonDocument(checkToJson(check, context.language)).toJson(QJsonDocument::Indented);
+        context.out
+            << QJsonDocument(checkToJson(check, context.language)).toJson(QJsonDocument::Indented);
     else
         printCheckRows(context.out, check, context.language);
     context.out.flush();

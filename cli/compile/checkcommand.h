@@ -9,8 +9,14 @@ class CheckCommand : public CliCommand
 {
 public:
     QString name() const override { return QStringLiteral("check"); }
-    QString usage() const override { return QStringLiteral("check FILE.KX3 [--lang zh|en] [--json]"); }
-    QString summary() const override { return QStringLiteral("run the compile check (errors and warnings)"); }
+    QString usage() const override
+    {
+        return QStringLiteral("check FILE.KX3 [--lang zh|en] [--json]");
+    }
+    QString summary() const override
+    {
+        return QStringLiteral("run the compile check (errors and warnings)");
+    }
     int run(const QStringList &arguments, CliContext &context) override;
 };
 

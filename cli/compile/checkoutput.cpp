@@ -35,18 +35,21 @@ void printCheckRows(QTextStream &out, const CheckResult &check, Language languag
     if (check.keyCellsLowered > 0)
         out << keyLedCellsMessage().text(language) << "\n";
     for (const CheckRow &row : check.rows) {
-        out << severityName(row.severity) << "\t" << row.pageCaption << "\t" << row.typeName.text(language)
-            << "\t" << (row.slot >= 0 ? QString::number(row.slot) : QString()) << "\t"
+        out << severityName(row.severity) << "\t" << row.pageCaption << "\t"
+            << row.typeName.text(language) << "\t"
+            << (row.slot >= 0 ? QString::number(row.slot) : QString()) << "\t"
             << row.message.text(language) << "\n";
     }
     const int errors = check.errorCount();
     if (errors > 0) {
-        out << errorListLabel(errors).text(language) << "\n" << errorSummaryMessage(errors).text(language) << "\n";
+        out << errorListLabel(errors).text(language) << "\n"
+            << errorSummaryMessage(errors).text(language) << "\n";
     } else {
         out << (language == Language::Chinese ? QStringLiteral("检查通过, 没有错误")
                                               : QStringLiteral("Check passed: no errors"));
         if (check.warningCount() > 0)
-            out << (language == Language::Chinese ? QStringLiteral(" (%1 条警告)") : QStringLiteral(" (%1 warnings)"))
+            out << (language == Language::Chinese ? QStringLiteral(" (%1 条警告)")
+                                                  : QStringLiteral(" (%1 warnings)"))
                        .arg(check.warningCount());
         out << "\n";
     }

@@ -13,7 +13,10 @@ public:
     {
         return QStringLiteral("compile FILE.KX3 [-o DIR] [--spi] [--no-check] [--report]");
     }
-    QString summary() const override { return QStringLiteral("build KX.bin (and SPI.bin) for the panel"); }
+    QString summary() const override
+    {
+        return QStringLiteral("build KX.bin (and SPI.bin) for the panel");
+    }
     int run(const QStringList &arguments, CliContext &context) override;
 };
 

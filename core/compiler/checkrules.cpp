@@ -6,29 +6,39 @@ Message checkMessageText(CheckMessage code)
 {
     switch (code) {
     case CheckMessage::Link:
-        return {QStringLiteral("通道连接设置错误 ！"), QStringLiteral("Channel connection setup error!")};
+        return {QStringLiteral("通道连接设置错误 ！"),
+                QStringLiteral("Channel connection setup error!")};
     case CheckMessage::Device:
-        return {QStringLiteral("元件种类设置错误 ！"), QStringLiteral("Element type setting error!")};
+        return {QStringLiteral("元件种类设置错误 ！"),
+                QStringLiteral("Element type setting error!")};
     case CheckMessage::Register:
         return {QStringLiteral("寄存器号设置错误 ！"), QStringLiteral("Register setting error!")};
     case CheckMessage::Bit:
         return {QStringLiteral("寄存器号.Bit错误 ！"), QStringLiteral("Register .Bit error!")};
     case CheckMessage::IndirectUpper:
-        return {QStringLiteral("间接上限设置错误 ！"), QStringLiteral("Indirect superior limit setting error!")};
+        return {QStringLiteral("间接上限设置错误 ！"),
+                QStringLiteral("Indirect superior limit setting error!")};
     case CheckMessage::IndirectLower:
-        return {QStringLiteral("间接下限设置错误 ！"), QStringLiteral("Indirect lower limit setting error!")};
+        return {QStringLiteral("间接下限设置错误 ！"),
+                QStringLiteral("Indirect lower limit setting error!")};
     case CheckMessage::KeyRegister:
-        return {QStringLiteral("关键寄存器号错误 ！"), QStringLiteral("Key register number is wrong!")};
+        return {QStringLiteral("关键寄存器号错误 ！"),
+                QStringLiteral("Key register number is wrong!")};
     case CheckMessage::FullScale:
-        return {QStringLiteral("满额度值间接错误 ！"), QStringLiteral("Full amount of indirect  value error!")};
+        return {QStringLiteral("满额度值间接错误 ！"),
+                QStringLiteral("Full amount of indirect  value error!")};
     case CheckMessage::ZeroScale:
-        return {QStringLiteral("零额度值间接错误 ！"), QStringLiteral("Zero line of indirect  value error!")};
+        return {QStringLiteral("零额度值间接错误 ！"),
+                QStringLiteral("Zero line of indirect  value error!")};
     case CheckMessage::HorizontalMove:
-        return {QStringLiteral("水平移动寄存器错误 ！"), QStringLiteral("Level shift register error!")};
+        return {QStringLiteral("水平移动寄存器错误 ！"),
+                QStringLiteral("Level shift register error!")};
     case CheckMessage::VerticalMove:
-        return {QStringLiteral("垂直移动寄存器错误 ！"), QStringLiteral("Vertical shift register error!")};
+        return {QStringLiteral("垂直移动寄存器错误 ！"),
+                QStringLiteral("Vertical shift register error!")};
     case CheckMessage::Visibility:
-        return {QStringLiteral("可见度控制寄存器错误 ！"), QStringLiteral("Visibility register error!")};
+        return {QStringLiteral("可见度控制寄存器错误 ！"),
+                QStringLiteral("Visibility register error!")};
     }
     return {};
 }
@@ -46,7 +56,10 @@ struct Rules
     }
 };
 
-bool above(long long value, int max) { return value > max; }
+bool above(long long value, int max)
+{
+    return value > max;
+}
 
 } // namespace
 
@@ -56,7 +69,8 @@ std::optional<CheckMessage> checkElementAddress(const SlotValues &v, const Devic
     Rules rules;
     const int kind = v.Kind;
     const bool byteAAddress = kind == 2 || kind == 3 || kind == 17 || kind == 34 || kind == 5;
-    const bool wordDAddress = kind == 7 || kind == 9 || kind == 31 || (kind >= 20 && kind <= 24) || kind == 26;
+    const bool wordDAddress =
+        kind == 7 || kind == 9 || kind == 31 || (kind >= 20 && kind <= 24) || kind == 26;
     if (!byteAAddress && !wordDAddress)
         return std::nullopt;
 

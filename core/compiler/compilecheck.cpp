@@ -21,23 +21,40 @@ int CheckResult::warningCount() const
 Message elementTypeName(int kind)
 {
     switch (kind) {
-    case 1: return {QStringLiteral("文本"), QStringLiteral("Text")};
-    case 2: return {QStringLiteral("寄存器"), QStringLiteral("Register")};
-    case 3: return {QStringLiteral("指示灯"), QStringLiteral("Lamp")};
-    case 4: return {QStringLiteral("趋势图"), QStringLiteral("Tendency chart")};
-    case 5: return {QStringLiteral("棒状图"), QStringLiteral("Bar graph")};
-    case 6: return {QStringLiteral("图片"), QStringLiteral("BMP")};
-    case 7: return {QStringLiteral("动态文本"), QStringLiteral("Dynamic text")};
-    case 8: return {QStringLiteral("功能键"), QStringLiteral("Function key")};
-    case 9: return {QStringLiteral("ASCII中文"), QStringLiteral("ASCII Chinese")};
-    case 10: return {QStringLiteral("日期"), QStringLiteral("Date")};
-    case 11: return {QStringLiteral("时间"), QStringLiteral("Time")};
-    case 20: return {QStringLiteral("长方形"), QStringLiteral("Rectangle")};
-    case 25: return {QStringLiteral("刻度"), QStringLiteral("Scale")};
-    case 26: return {QStringLiteral("椭圆形"), QStringLiteral("Ellipse")};
-    case 27: return {QStringLiteral("线"), QStringLiteral("Line")};
-    case 34: return {QStringLiteral("位操作开关"), QStringLiteral("Bit Ope.Switch")};
-    default: return {};
+    case 1:
+        return {QStringLiteral("文本"), QStringLiteral("Text")};
+    case 2:
+        return {QStringLiteral("寄存器"), QStringLiteral("Register")};
+    case 3:
+        return {QStringLiteral("指示灯"), QStringLiteral("Lamp")};
+    case 4:
+        return {QStringLiteral("趋势图"), QStringLiteral("Tendency chart")};
+    case 5:
+        return {QStringLiteral("棒状图"), QStringLiteral("Bar graph")};
+    case 6:
+        return {QStringLiteral("图片"), QStringLiteral("BMP")};
+    case 7:
+        return {QStringLiteral("动态文本"), QStringLiteral("Dynamic text")};
+    case 8:
+        return {QStringLiteral("功能键"), QStringLiteral("Function key")};
+    case 9:
+        return {QStringLiteral("ASCII中文"), QStringLiteral("ASCII Chinese")};
+    case 10:
+        return {QStringLiteral("日期"), QStringLiteral("Date")};
+    case 11:
+        return {QStringLiteral("时间"), QStringLiteral("Time")};
+    case 20:
+        return {QStringLiteral("长方形"), QStringLiteral("Rectangle")};
+    case 25:
+        return {QStringLiteral("刻度"), QStringLiteral("Scale")};
+    case 26:
+        return {QStringLiteral("椭圆形"), QStringLiteral("Ellipse")};
+    case 27:
+        return {QStringLiteral("线"), QStringLiteral("Line")};
+    case 34:
+        return {QStringLiteral("位操作开关"), QStringLiteral("Bit Ope.Switch")};
+    default:
+        return {};
     }
 }
 
@@ -65,7 +82,8 @@ namespace {
 
 QString pageCaption(const PageRecord &page)
 {
-    return page.PageStrings[PageNumberText].text() + QStringLiteral(":") + page.PageStrings[PageName].text();
+    return page.PageStrings[PageNumberText].text() + QStringLiteral(":") +
+           page.PageStrings[PageName].text();
 }
 
 int lowerKeyCells(ProjectRecord &settings, int max)
@@ -90,7 +108,13 @@ CheckResult StartCheck(Project &project, const DeviceLists &lists)
     const bool linkCheckActive = settings.ByteB[5] == 0;
 
     if (settings.WordA[102] > 80)
-        result.rows.push_back({CheckSeverity::Warning, 0, QString(), 0, {}, -1, alarmCountWarning(settings.WordA[102])});
+        result.rows.push_back({CheckSeverity::Warning,
+                               0,
+                               QString(),
+                               0,
+                               {},
+                               -1,
+                               alarmCountWarning(settings.WordA[102])});
 
     for (int page = 1; page <= kMaxPage; ++page) {
         if (!project.PageExists(page))
@@ -106,13 +130,15 @@ CheckResult StartCheck(Project &project, const DeviceLists &lists)
             records += compiledRecordCount(project, page, slot);
             const SlotValues v = Project::readSlot(record, slot);
             if (const auto error = checkElementAddress(v, lists, linkCheckActive))
-                result.rows.push_back({CheckSeverity::Error, page, caption, kind, elementTypeName(kind), slot,
-                                       checkMessageText(*error)});
+                result.rows.push_back({CheckSeverity::Error, page, caption, kind,
+                                       elementTypeName(kind), slot, checkMessageText(*error)});
             for (const Message &m : elementWarnings(project, page, slot))
-                warnings.push_back({CheckSeverity::Warning, page, caption, kind, elementTypeName(kind), slot, m});
+                warnings.push_back(
+                    {CheckSeverity::Warning, page, caption, kind, elementTypeName(kind), slot, m});
         }
         if (records > 255)
-            warnings.push_back({CheckSeverity::Warning, page, caption, 0, {}, -1, recordCountWarning(records)});
+            warnings.push_back(
+                {CheckSeverity::Warning, page, caption, 0, {}, -1, recordCountWarning(records)});
         result.rows.insert(result.rows.end(), warnings.begin(), warnings.end());
     }
     return result;

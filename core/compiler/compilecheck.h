@@ -15,10 +15,10 @@ enum class CheckSeverity { Error, Warning };
 struct CheckRow
 {
     CheckSeverity severity = CheckSeverity::Error;
-    int page = 0;          // 0 for project-wide findings
-    QString pageCaption;   // PageNumberText + ":" + PageName
+    int page = 0;        // 0 for project-wide findings
+    QString pageCaption; // PageNumberText + ":" + PageName
     int kind = 0;
-    Message typeName;      // element type name, empty for kinds without one
+    Message typeName; // element type name, empty for kinds without one
     int slot = -1;
     Message message;
 };

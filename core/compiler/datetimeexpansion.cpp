@@ -91,7 +91,8 @@ void dateFields(const SubRecords &sub, int format, int L, int cw, int f)
     const int narrow = 3 * cw - 2 - 2 * f;
     const int wide = 5 * cw - 2 - 2 * f;
     if (format == 0 || format == 2) {
-        sub.text(format == 0 ? QByteArrayLiteral("-  -") : QByteArrayLiteral("/  /"), L + 4 * cw + 5, 4 * cw);
+        sub.text(format == 0 ? QByteArrayLiteral("-  -") : QByteArrayLiteral("/  /"),
+                 L + 4 * cw + 5, 4 * cw);
         sub.field({5016, 2099, 4, L, wide});
         sub.field({5015, 12, 2, L + 5 * cw + cw / 4, narrow});
         sub.field({5013, 31, 2, L + 8 * cw + (10 * cw) / 15, narrow});
@@ -106,7 +107,8 @@ void dateFields(const SubRecords &sub, int format, int L, int cw, int f)
 void timeFields(const SubRecords &sub, int format, int L, int cw, int f, int J)
 {
     const int width = roundEven(2.8 * cw - 2 - 2 * f);
-    const Field all[3] = {{5012, 23, 2, 0, width}, {5011, 59, 2, 0, width}, {5010, 59, 2, 0, width}};
+    const Field all[3] = {
+        {5012, 23, 2, 0, width}, {5011, 59, 2, 0, width}, {5010, 59, 2, 0, width}};
     int count = 0;
     double step = 0;
     if (format == 0) {

@@ -237,23 +237,52 @@ void encodeElement(const PageEncoding &out, const Project &project, int page, in
     const SlotValues v = Project::readSlot(record, slot);
     const int number = slot + 1;
     switch (kind) {
-    case 1: encodeText(out, v); break;
-    case 2: encodeRegister(out, v, number); break;
-    case 3: encodeLamp(out, v, number); break;
-    case 4: encodeTrend(out, v, number); break;
-    case 5: encodeBar(out, v, number); break;
-    case 6: encodePicture(out, v, number); break;
-    case 7: encodeDynamicText(out, project, page, slot, v, number); break;
-    case 8: encodeFunctionKey(out, v, number); break;
-    case 9: encodeAsciiChinese(out, v, number); break;
+    case 1:
+        encodeText(out, v);
+        break;
+    case 2:
+        encodeRegister(out, v, number);
+        break;
+    case 3:
+        encodeLamp(out, v, number);
+        break;
+    case 4:
+        encodeTrend(out, v, number);
+        break;
+    case 5:
+        encodeBar(out, v, number);
+        break;
+    case 6:
+        encodePicture(out, v, number);
+        break;
+    case 7:
+        encodeDynamicText(out, project, page, slot, v, number);
+        break;
+    case 8:
+        encodeFunctionKey(out, v, number);
+        break;
+    case 9:
+        encodeAsciiChinese(out, v, number);
+        break;
     case 10:
-    case 11: encodeDateTime(out, v, slot); break;
+    case 11:
+        encodeDateTime(out, v, slot);
+        break;
     case 20:
-    case 26: encodeShape(out, v, kind, number); break;
-    case 25: encodeScale(out, v, number); break;
-    case 27: encodeLine(out, v); break;
-    case 34: encodeBitSwitch(out, v, number); break;
-    default: break; // 21..24 and the reserved kinds have no record
+    case 26:
+        encodeShape(out, v, kind, number);
+        break;
+    case 25:
+        encodeScale(out, v, number);
+        break;
+    case 27:
+        encodeLine(out, v);
+        break;
+    case 34:
+        encodeBitSwitch(out, v, number);
+        break;
+    default:
+        break; // 21..24 and the reserved kinds have no record
     }
 }
 

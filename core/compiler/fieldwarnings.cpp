@@ -12,9 +12,14 @@ constexpr int kCellWidths[8] = {8, 12, 17, 24, 32, 40, 48, 56};
 
 Message tooWide(const char *fieldZh, const char *fieldEn, long long value, long long max)
 {
-    return {QStringLiteral("%1 = %2 超出编译记录的范围 (最大 %3) ！").arg(QString::fromUtf8(fieldZh)).arg(value).arg(max),
+    return {QStringLiteral("%1 = %2 超出编译记录的范围 (最大 %3) ！")
+                .arg(QString::fromUtf8(fieldZh))
+                .arg(value)
+                .arg(max),
             QStringLiteral("%1 = %2 does not fit the compiled record (at most %3)!")
-                .arg(QString::fromUtf8(fieldEn)).arg(value).arg(max)};
+                .arg(QString::fromUtf8(fieldEn))
+                .arg(value)
+                .arg(max)};
 }
 
 struct FieldCheck
@@ -34,7 +39,8 @@ void textWidthWarning(std::vector<Message> &out, const QByteArray &text, int fon
     if (needed > width)
         out.push_back({QStringLiteral("文本宽 %1 像素, 超出元件宽度 %2 ！").arg(needed).arg(width),
                        QStringLiteral("The text is %1 pixels wide, wider than the element (%2)!")
-                           .arg(needed).arg(width)});
+                           .arg(needed)
+                           .arg(width)});
 }
 
 } // namespace
@@ -47,7 +53,8 @@ int textPixelWidth(int byteCount, int fontIndex)
 Message recordCountWarning(int records)
 {
     return {QStringLiteral("画面有 %1 条编译记录, 面板只能计数到 255 ！").arg(records),
-            QStringLiteral("The page compiles to %1 records; the panel counts at most 255!").arg(records)};
+            QStringLiteral("The page compiles to %1 records; the panel counts at most 255!")
+                .arg(records)};
 }
 
 Message alarmCountWarning(int count)
@@ -62,8 +69,20 @@ int compiledRecordCount(const Project &project, int page, int slot)
     const int kind = r.Kind[slot];
     const int format = r.ByteA[slot];
     switch (kind) {
-    case 1: case 2: case 3: case 4: case 5: case 6: case 7: case 8: case 9:
-    case 20: case 25: case 26: case 27: case 34:
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+    case 7:
+    case 8:
+    case 9:
+    case 20:
+    case 25:
+    case 26:
+    case 27:
+    case 34:
         return 1;
     case 10:
         return format <= 2 ? 5 : 1;
@@ -83,9 +102,11 @@ std::vector<Message> elementWarnings(const Project &project, int page, int slot)
     const int device = (v.ByteA >> 4) & 7;
     switch (v.Kind) {
     case 1:
-        textWidthWarning(out, std::max(v.TextA.bytes(), v.TextB.bytes(),
-                                       [](const QByteArray &a, const QByteArray &b) { return a.size() < b.size(); }),
-                         font, v.Width);
+        textWidthWarning(
+            out,
+            std::max(v.TextA.bytes(), v.TextB.bytes(),
+                     [](const QByteArray &a, const QByteArray &b) { return a.size() < b.size(); }),
+            font, v.Width);
         break;
     case 2:
         f.check(device, 1, "设备序号", "Device index");
@@ -96,10 +117,12 @@ std::vector<Message> elementWarnings(const Project &project, int page, int slot)
     case 3:
     case 6:
         f.check(device, 2, "设备序号", "Device index");
-        f.check(compiledBitAddress(project.settings().Height[0], v.ByteA, v.WordA), 16, "位地址", "Bit address");
+        f.check(compiledBitAddress(project.settings().Height[0], v.ByteA, v.WordA), 16, "位地址",
+                "Bit address");
         break;
     case 34:
-        f.check(compiledBitAddress(project.settings().Height[0], v.ByteA, v.WordA), 16, "位地址", "Bit address");
+        f.check(compiledBitAddress(project.settings().Height[0], v.ByteA, v.WordA), 16, "位地址",
+                "Bit address");
         f.check(v.WordB, 5, "面板按键", "Panel key");
         f.check(v.WordE, 2, "功能", "Function");
         if (device >= 4 && v.ByteB != 0)
@@ -118,11 +141,18 @@ std::vector<Message> elementWarnings(const Project &project, int page, int slot)
         f.check(v.WordC >> 8, 5, "方向", "Direction");
         break;
     case 8:
-        textWidthWarning(out, std::max(v.TextA.bytes(), v.TextB.bytes(),
-                                       [](const QByteArray &a, const QByteArray &b) { return a.size() < b.size(); }),
-                         font, v.Width);
+        textWidthWarning(
+            out,
+            std::max(v.TextA.bytes(), v.TextB.bytes(),
+                     [](const QByteArray &a, const QByteArray &b) { return a.size() < b.size(); }),
+            font, v.Width);
         break;
-    case 20: case 21: case 22: case 23: case 24: case 26:
+    case 20:
+    case 21:
+    case 22:
+    case 23:
+    case 24:
+    case 26:
         f.check(v.WordD >> 8, 0, "设备/通道", "Device or link");
         f.check(v.LongA, 16, "水平移动寄存器", "Horizontal move register");
         f.check(v.WordE, 3, "形状", "Shape");

@@ -22,7 +22,8 @@ Message imageTooLargeMessage()
 Message spiQuestionMessage(const QStringList &candidates)
 {
     const QString list = candidates.join(QLatin1Char('\r')) + QLatin1Char('\r');
-    return {QStringLiteral("工程存在 SPI 图库 :\r") + list + QStringLiteral("需要更新到 SPI Flash 吗 ?"),
+    return {QStringLiteral("工程存在 SPI 图库 :\r") + list +
+                QStringLiteral("需要更新到 SPI Flash 吗 ?"),
             QStringLiteral("The project has an SPI picture library:\r") + list +
                 QStringLiteral("Update the SPI Flash as well?")};
 }
@@ -40,8 +41,9 @@ Message pageNumberInvalidMessage(int page)
 
 Message keyJumpInvalidMessage(int page, int key)
 {
-    return {QStringLiteral("画面 %1 的按键 %2 跳转画面号不是数字 ！").arg(page).arg(key),
-            QStringLiteral("Page %1: the jump target of key %2 is not a number!").arg(page).arg(key)};
+    return {
+        QStringLiteral("画面 %1 的按键 %2 跳转画面号不是数字 ！").arg(page).arg(key),
+        QStringLiteral("Page %1: the jump target of key %2 is not a number!").arg(page).arg(key)};
 }
 
 namespace {
@@ -80,7 +82,9 @@ void writePictureArea(ImageWriter &image, const PictureRows &rows, BuildResult &
         if (picture.isNull()) {
             result.notes.push_back(
                 {QStringLiteral("图片 %1%2 无法解码, 已跳过 ！").arg(row.ID).arg(row.Ext),
-                 QStringLiteral("Picture %1%2 cannot be decoded; skipped!").arg(row.ID).arg(row.Ext)});
+                 QStringLiteral("Picture %1%2 cannot be decoded; skipped!")
+                     .arg(row.ID)
+                     .arg(row.Ext)});
             continue;
         }
         ++count;
@@ -125,7 +129,8 @@ void buildSpi(const BuildInputs &inputs, BuildResult &result)
 
 } // namespace
 
-BuildResult BuildDownloadImage(const Project &project, const BuildInputs &inputs, const BuildOptions &options)
+BuildResult BuildDownloadImage(const Project &project, const BuildInputs &inputs,
+                               const BuildOptions &options)
 {
     BuildResult result;
     ImageWriter image(kx::kImageLimit);
@@ -205,8 +210,9 @@ Result writeWhole(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return Result::failure(QStringLiteral("无法写入 %1 ！").arg(QDir::toNativeSeparators(path)),
-                               QStringLiteral("Cannot write %1!").arg(QDir::toNativeSeparators(path)));
+        return Result::failure(
+            QStringLiteral("无法写入 %1 ！").arg(QDir::toNativeSeparators(path)),
+            QStringLiteral("Cannot write %1!").arg(QDir::toNativeSeparators(path)));
     return Result::success();
 }
 

@@ -58,13 +58,13 @@ struct SizeReport
 struct BuildResult
 {
     bool ok = false;
-    QByteArray kx;          // the whole KX.bin when ok
-    QByteArray spi;         // SPI.bin when it was requested and built
+    QByteArray kx;  // the whole KX.bin when ok
+    QByteArray spi; // SPI.bin when it was requested and built
     bool spiBuilt = false;
-    QStringList spiCandidates; // "55.bmp" lines: pictures numbered 50 and above
-    qsizetype imageSize = 0;   // KX.bin's size, also when it was refused
-    QString sizeText;          // "N KB" and " / SPI: M KB"
-    Message error;             // why ok is false
+    QStringList spiCandidates;  // "55.bmp" lines: pictures numbered 50 and above
+    qsizetype imageSize = 0;    // KX.bin's size, also when it was refused
+    QString sizeText;           // "N KB" and " / SPI: M KB"
+    Message error;              // why ok is false
     std::vector<Message> notes; // warnings that did not stop the build
     SizeReport report;
 };

@@ -3,13 +3,14 @@
 #include "compiler/colour565.h"
 #include "compiler/elementencoders.h"
 #include "compiler/imagewriter.h"
-#include "compiler/kxlayout.h"
 #include "compiler/kxbuilder.h"
+#include "compiler/kxlayout.h"
 #include "text/numbertext.h"
 
 namespace brevix {
 
-Result writePageBlock(ImageWriter &image, const Project &project, int page, int protocol, int &records)
+Result writePageBlock(ImageWriter &image, const Project &project, int page, int protocol,
+                      int &records)
 {
     const PageRecord &r = project.record(page);
     const auto number = parseDecimal(r.PageStrings[PageNumberText].bytes());

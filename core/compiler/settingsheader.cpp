@@ -12,7 +12,8 @@ namespace brevix {
 long superPasswordValue(const ProjectRecord &settings)
 {
     const auto v = parseDecimal(settings.TextA[0].bytes());
-    if (!v || *v < std::numeric_limits<std::int32_t>::min() || *v > std::numeric_limits<std::int32_t>::max())
+    if (!v || *v < std::numeric_limits<std::int32_t>::min() ||
+        *v > std::numeric_limits<std::int32_t>::max())
         return 0;
     return long(*v);
 }

@@ -15,7 +15,8 @@ QString dataFolder()
     if (QFileInfo::exists(QStringLiteral(BREVIX_BUILD_DATA_DIR)))
         return QStringLiteral(BREVIX_BUILD_DATA_DIR);
 #endif
-    const QString besideProgram = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/brevix");
+    const QString besideProgram =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/brevix");
     return QDir::cleanPath(besideProgram);
 }
 

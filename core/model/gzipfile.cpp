@@ -1,7 +1,6 @@
 #include "model/gzipfile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <zlib.h>
 
 namespace brevix {
@@ -25,14 +24,16 @@ bool readAll(const QString &path, QByteArray &out)
     return file.error() == QFileDevice::NoError;
 }
 
+// The destinations are working files, rewritten on every use: no need to sync them to disk.
 bool writeAll(const QString &path, const QByteArray &data)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     if (file.write(data) != data.size())
         return false;
-    return file.commit();
+    file.close();
+    return file.error() == QFileDevice::NoError;
 }
 
 } // namespace

@@ -11,12 +11,12 @@ namespace brevix {
 static_assert(std::endian::native == std::endian::little,
               "records are copied to and from files as they lie in memory");
 
-constexpr int kSlotCount = 201;       // slot indices 0..200
-constexpr int kUsableSlots = 200;     // slot 200 is never given out
+constexpr int kSlotCount = 201;   // slot indices 0..200
+constexpr int kUsableSlots = 200; // slot 200 is never given out
 constexpr int kListPoolSize = 5025;
-constexpr int kRecordCount = 241;     // record 0 = project settings, 1..240 = pages
+constexpr int kRecordCount = 241; // record 0 = project settings, 1..240 = pages
 constexpr int kMaxPage = 240;
-constexpr int kFirstListSlot = 135;   // slots 135..199 own state-text lists
+constexpr int kFirstListSlot = 135; // slots 135..199 own state-text lists
 constexpr std::size_t kPageRecordSize = 197188;
 
 // One page (or, as record 0, the project settings): a structure of arrays, one entry per slot.
@@ -127,10 +127,13 @@ enum class ElementKind : std::uint8_t {
     BitSwitch = 34,
 };
 
-constexpr bool isRectangleFamily(int kind) { return kind >= 20 && kind <= 24; }
+constexpr bool isRectangleFamily(int kind)
+{
+    return kind >= 20 && kind <= 24;
+}
 
 // Format markers written on save and checked on open.
-constexpr std::uint8_t kFormatMarkerByte = 168;  // Kind[198]
+constexpr std::uint8_t kFormatMarkerByte = 168;   // Kind[198]
 constexpr std::uint16_t kFormatMarkerWord = 9595; // WordA[198]
 constexpr int kFormatMarkerCell = 198;
 

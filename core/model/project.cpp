@@ -14,7 +14,10 @@ bool isListKind(int kind)
     return kind == 7 || (kind >= 12 && kind <= 15) || kind == 19 || kind == 33;
 }
 
-bool isReservedListKind(int kind) { return kind >= 12 && kind <= 15; }
+bool isReservedListKind(int kind)
+{
+    return kind >= 12 && kind <= 15;
+}
 
 } // namespace
 

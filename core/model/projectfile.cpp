@@ -15,6 +15,17 @@ namespace {
 constexpr qint64 kRecordBytes = qint64(kPageRecordSize);
 constexpr qint64 kMaxImageBytes = kRecordBytes * kRecordCount;
 
+bool writeWorkingFile(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const bool written = file.write(data) == data.size();
+    file.close();
+    return written && file.error() == QFileDevice::NoError;
+}
+
+// The project file itself: written beside the target, synced, then renamed over it.
 bool writeFile(const QString &path, const QByteArray &data)
 {
     QSaveFile file(path);
@@ -40,10 +51,11 @@ Message wrongVersionMessage()
 
 Message compressorFailureMessage()
 {
-    return {QStringLiteral("内存分配失败，可能被杀毒软件错误拦截！\n\n请暂时关闭杀毒软件测试看看。"),
-            QStringLiteral("Memory allocation failed; an antivirus program may have blocked it "
-                           "by mistake!\n\nPlease turn the antivirus program off for a moment "
-                           "and try again.")};
+    return {
+        QStringLiteral("内存分配失败，可能被杀毒软件错误拦截！\n\n请暂时关闭杀毒软件测试看看。"),
+        QStringLiteral("Memory allocation failed; an antivirus program may have blocked it "
+                       "by mistake!\n\nPlease turn the antivirus program off for a moment "
+                       "and try again.")};
 }
 
 Message openFailedMessage(const QString &path, const Message &cause)
@@ -149,7 +161,7 @@ Result saveProject(Project &project, const QString &path, const WorkFolder &work
     }
 
     Result result = Result::success();
-    if (!writeFile(plain, recordImage(project))) {
+    if (!writeWorkingFile(plain, recordImage(project))) {
         result = Result::failure(fileAccessFailure(plain));
     } else if (!ZipCompress(plain, packed)) {
         result = Result::failure(compressorFailureMessage());

@@ -8,8 +8,8 @@ namespace brevix {
 // Automatic save and backup, as kept in Builder.ini section "configure".
 struct SaveBackupSettings
 {
-    bool autoSave = true;    // "AutoSavBakFun"
-    int intervalMinutes = 5; // "AutoSavBakInterval"
+    bool autoSave = true;      // "AutoSavBakFun"
+    int intervalMinutes = 5;   // "AutoSavBakInterval"
     bool backupOnSave = false; // "AutoTempBakFun"
 
     static SaveBackupSettings read(const QSettings &ini);

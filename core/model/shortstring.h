@@ -12,8 +12,7 @@ namespace brevix {
 
 // A length-prefixed text of fixed capacity N: byte 0 is the length, bytes 1..N the GBK bytes.
 #pragma pack(push, 1)
-template <int N>
-struct ShortString
+template <int N> struct ShortString
 {
     std::uint8_t length;
     char chars[N];

@@ -9,7 +9,7 @@ namespace brevix {
 class WorkFolder
 {
 public:
-    WorkFolder();                            // from the environment
+    WorkFolder();                             // from the environment
     explicit WorkFolder(const QString &path); // an explicit folder (tests, tools)
 
     const QString &path() const { return m_path; }

@@ -35,7 +35,10 @@ struct DeviceLists
 {
     QStringList sortNames; // the family list ("默认种类:"), index = family index
     DeviceList link[2];
-    static QStringList LinkUseCount() { return {QStringLiteral("Link 1"), QStringLiteral("Link 2")}; }
+    static QStringList LinkUseCount()
+    {
+        return {QStringLiteral("Link 1"), QStringLiteral("Link 2")};
+    }
     static QStringList L2_Master() { return {QStringLiteral("Modbus RTU Master")}; }
     // "max" of the working parameters: highest number of link 1's first word device.
     int firstWordMax() const { return link[0].wordMax(0); }

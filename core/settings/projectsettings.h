@@ -176,10 +176,24 @@ public:
     int AlarmRecordCount() const { return r.WordA[103]; }
     void setAlarmRecordCount(int v) { r.WordA[103] = std::uint16_t(v); }
     // Alarm k = 1..80 in language one and two; other k give an empty text.
-    QByteArray AlarmTextLang1(int k) const { return validAlarm(k) ? r.TextA[99 + k].bytes() : QByteArray(); }
-    void setAlarmTextLang1(int k, const QByteArray &v) { if (validAlarm(k)) r.TextA[99 + k].setBytes(v); }
-    QByteArray AlarmTextLang2(int k) const { return validAlarm(k) ? r.TextB[99 + k].bytes() : QByteArray(); }
-    void setAlarmTextLang2(int k, const QByteArray &v) { if (validAlarm(k)) r.TextB[99 + k].setBytes(v); }
+    QByteArray AlarmTextLang1(int k) const
+    {
+        return validAlarm(k) ? r.TextA[99 + k].bytes() : QByteArray();
+    }
+    void setAlarmTextLang1(int k, const QByteArray &v)
+    {
+        if (validAlarm(k))
+            r.TextA[99 + k].setBytes(v);
+    }
+    QByteArray AlarmTextLang2(int k) const
+    {
+        return validAlarm(k) ? r.TextB[99 + k].bytes() : QByteArray();
+    }
+    void setAlarmTextLang2(int k, const QByteArray &v)
+    {
+        if (validAlarm(k))
+            r.TextB[99 + k].setBytes(v);
+    }
 
     static constexpr int kMaxAlarms = 80;
     static bool validAlarm(int k) { return k >= 1 && k <= kMaxAlarms; }

@@ -32,7 +32,10 @@ QStringList dataBitsNames()
     return {QStringLiteral("6 b"), QStringLiteral("7 b"), QStringLiteral("8 b")};
 }
 
-QStringList stopBitsNames() { return {QStringLiteral("1 b"), QStringLiteral("2 b")}; }
+QStringList stopBitsNames()
+{
+    return {QStringLiteral("1 b"), QStringLiteral("2 b")};
+}
 
 QStringList link1PortNames()
 {
@@ -113,14 +116,17 @@ InitializedSettings ProInitialize(ProjectRecord &settings, const DeviceDatabase 
     return result;
 }
 
-RegisterCaptions registerCaptions(Language language, const QString &fastReadDevice, const QString &n)
+RegisterCaptions registerCaptions(Language language, const QString &fastReadDevice,
+                                  const QString &n)
 {
     const bool zh = language == Language::Chinese;
     RegisterCaptions c;
-    c.fastRead = (zh ? QStringLiteral("快速读取区") : QStringLiteral("FastRead ")) + fastReadDevice +
-                 QStringLiteral(":");
-    c.pageRegister = (zh ? QStringLiteral("寄存器号") : QStringLiteral("Register ")) + n + QStringLiteral(":");
-    c.fastWriteStart = (zh ? QStringLiteral("开始地址") : QStringLiteral("StartAdd ")) + n + QStringLiteral(":");
+    c.fastRead = (zh ? QStringLiteral("快速读取区") : QStringLiteral("FastRead ")) +
+                 fastReadDevice + QStringLiteral(":");
+    c.pageRegister =
+        (zh ? QStringLiteral("寄存器号") : QStringLiteral("Register ")) + n + QStringLiteral(":");
+    c.fastWriteStart =
+        (zh ? QStringLiteral("开始地址") : QStringLiteral("StartAdd ")) + n + QStringLiteral(":");
     c.analogue = n + QStringLiteral(":");
     return c;
 }
@@ -129,9 +135,10 @@ Result checkLinkPorts(int link1Port, int link2Port)
 {
     if (link1Port != link2Port)
         return Result::success();
-    return Result::failure(QStringLiteral("不正确的通讯端口设定 ！\nLink1 与 Link2 设置通信端口相同 ！"),
-                           QStringLiteral("Error communication port setting!\nLink1 And Link2 Same "
-                                          "communication port setting!"));
+    return Result::failure(
+        QStringLiteral("不正确的通讯端口设定 ！\nLink1 与 Link2 设置通信端口相同 ！"),
+        QStringLiteral("Error communication port setting!\nLink1 And Link2 Same "
+                       "communication port setting!"));
 }
 
 namespace {
@@ -176,7 +183,9 @@ CorrectedField correctTimeout(const QString &text)
 QString keyLedCaption(Language language, bool highHalf, const QString &deviceName)
 {
     const QString range = highHalf ? QStringLiteral("16-31 ") : QStringLiteral("00-15 ");
-    return range + (language == Language::Chinese ? QStringLiteral("对应寄存器号") : QStringLiteral("Corres. Reg.")) +
+    return range +
+           (language == Language::Chinese ? QStringLiteral("对应寄存器号")
+                                          : QStringLiteral("Corres. Reg.")) +
            deviceName + QStringLiteral(":");
 }
 
@@ -191,7 +200,9 @@ QString alarmAddress(const QString &deviceName, int deviceIndex, int start, int 
 QStringList adRegisterHint(int adType, int r, const QString &caption)
 {
     QStringList lines;
-    auto line = [&](int reg, const QString &name) { lines << caption + QString::number(reg) + name; };
+    auto line = [&](int reg, const QString &name) {
+        lines << caption + QString::number(reg) + name;
+    };
     if (adType == 1) {
         line(r, QStringLiteral("=AD1 采样值"));
         line(r + 1, QStringLiteral("=AD2 采样值"));

@@ -28,8 +28,8 @@ DeviceLists loadDeviceLists(const DeviceDatabase &database, const ProjectRecord 
 struct InitializedSettings
 {
     DeviceLists lists;
-    QString statusModel;  // " " + model name
-    QString statusLink1;  // " " + family + " ( " + baud parity data stop + " )"
+    QString statusModel; // " " + model name
+    QString statusLink1; // " " + family + " ( " + baud parity data stop + " )"
 };
 
 // Rebuilds the device lists from the project's settings and applies the rules that do not need
@@ -49,7 +49,8 @@ struct RegisterCaptions
 {
     QString fastRead, pageRegister, fastWriteStart, analogue;
 };
-RegisterCaptions registerCaptions(Language language, const QString &fastReadDevice, const QString &n);
+RegisterCaptions registerCaptions(Language language, const QString &fastReadDevice,
+                                  const QString &n);
 
 // Both links on the same port: refused with this message (nothing is stored).
 Result checkLinkPorts(int link1Port, int link2Port);
@@ -65,13 +66,19 @@ CorrectedField correctStationId(const QString &text);
 CorrectedField correctTimeout(const QString &text);
 
 // Keyboard keys and LEDs: the second register of each pair follows the first.
-inline int secondKeyRegister(int first) { return first + 1; }
+inline int secondKeyRegister(int first)
+{
+    return first + 1;
+}
 QString keyLedCaption(Language language, bool highHalf, const QString &deviceName);
 
 // Alarm k's address as the alarm grids show it.
 QString alarmAddress(const QString &deviceName, int deviceIndex, int start, int k);
 // The history-size list entry i means (i + 1) * 100 records.
-inline int alarmRecordsForIndex(int i) { return (i + 1) * 100; }
+inline int alarmRecordsForIndex(int i)
+{
+    return (i + 1) * 100;
+}
 
 // The analogue block hints: one line per register from the first one on.
 QStringList adRegisterHint(int adType, int firstRegister, const QString &caption);

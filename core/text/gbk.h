@@ -10,7 +10,10 @@ QByteArray toGbk(const QString &text);
 QString fromGbk(const QByteArray &bytes);
 
 // True when byte b starts a two-byte GBK character.
-constexpr bool isGbkLeadByte(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
+constexpr bool isGbkLeadByte(unsigned char b)
+{
+    return b >= 0x81 && b <= 0xFE;
+}
 
 // Length of the longest prefix of bytes that fits into max bytes without splitting a
 // two-byte character. A cut lead byte would show as garbage on the panel.

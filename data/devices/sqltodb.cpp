@@ -50,7 +50,8 @@ int main(int argc, char **argv)
     QFile::remove(temporary);
     bool ok = true;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("gen"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("gen"));
         db.setDatabaseName(temporary);
         if (!db.open()) {
             std::fprintf(stderr, "sqltodb: %s\n", qPrintable(db.lastError().text()));
@@ -60,8 +61,8 @@ int main(int argc, char **argv)
         QSqlQuery query(db);
         for (const QString &statement : statementsOf(text)) {
             if (!query.exec(statement)) {
-                std::fprintf(stderr, "sqltodb: %s\n  in: %s\n", qPrintable(query.lastError().text()),
-                             qPrintable(statement));
+                std::fprintf(stderr, "sqltodb: %s\n  in: %s\n",
+                             qPrintable(query.lastError().text()), qPrintable(statement));
                 ok = false;
                 break;
             }

@@ -18,7 +18,8 @@ TEST(HandOver, ParsesTheTwoRequests)
 
 TEST(HandOver, CommandLineIsJoinedAndLeftTrimmed)
 {
-    EXPECT_EQ(commandLineText({QStringLiteral(""), QStringLiteral("/tmp/My"), QStringLiteral("Project.KX3")}),
+    EXPECT_EQ(commandLineText(
+                  {QStringLiteral(""), QStringLiteral("/tmp/My"), QStringLiteral("Project.KX3")}),
               QStringLiteral("/tmp/My Project.KX3"));
     EXPECT_EQ(commandLineText({}), QString());
 }

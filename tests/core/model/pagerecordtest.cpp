@@ -12,7 +12,8 @@ struct ListCase
 };
 
 class ListMapping : public ::testing::TestWithParam<ListCase>
-{};
+{
+};
 
 TEST_P(ListMapping, MapsToThePoolIndex)
 {

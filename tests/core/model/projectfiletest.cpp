@@ -1,5 +1,5 @@
-#include "model/gzipfile.h"
 #include "model/projectfile.h"
+#include "model/gzipfile.h"
 #include "tempfolder.h"
 #include "text/gbk.h"
 
@@ -52,7 +52,8 @@ struct CountCase
 };
 
 class RecordCount : public ProjectFileTest, public ::testing::WithParamInterface<CountCase>
-{};
+{
+};
 
 TEST_P(RecordCount, SavesRecordsUpToHighestPagePlusOne)
 {
@@ -142,7 +143,8 @@ struct DamageCase
 };
 
 class DamagedFile : public ProjectFileTest, public ::testing::WithParamInterface<DamageCase>
-{};
+{
+};
 
 TEST_P(DamagedFile, IsRefusedWithTheFailureMessage)
 {
@@ -176,7 +178,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ProjectFileTest, OutputIsStandardGzip)
 {
-    if (QProcess::execute(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("command -v zcat")}) != 0)
+    if (QProcess::execute(QStringLiteral("sh"),
+                          {QStringLiteral("-c"), QStringLiteral("command -v zcat")}) != 0)
         GTEST_SKIP() << "zcat not installed";
     project.resetToNew();
     project.createPage(3, "x");
@@ -194,7 +197,8 @@ struct PathCase
 };
 
 class SavePath : public ::testing::TestWithParam<PathCase>
-{};
+{
+};
 
 TEST_P(SavePath, FolderIsThePathMinusItsLastFourCharacters)
 {
@@ -202,12 +206,11 @@ TEST_P(SavePath, FolderIsThePathMinusItsLastFourCharacters)
               QString::fromUtf8(GetParam().stored));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, SavePath,
-    ::testing::Values(PathCase{"/w/Press", "/w/Press/Press.KX3"},
-                      PathCase{"/w/press.kx3", "/w/press.kx3/press.kx3.KX3"},
-                      PathCase{"/w/Press.KX3", "/w/Press/Press.KX3"},
-                      PathCase{"/w/a.KX3.old", "/w/a.KX3/a.KX3.old"}));
+INSTANTIATE_TEST_SUITE_P(Table, SavePath,
+                         ::testing::Values(PathCase{"/w/Press", "/w/Press/Press.KX3"},
+                                           PathCase{"/w/press.kx3", "/w/press.kx3/press.kx3.KX3"},
+                                           PathCase{"/w/Press.KX3", "/w/Press/Press.KX3"},
+                                           PathCase{"/w/a.KX3.old", "/w/a.KX3/a.KX3.old"}));
 
 TEST_F(ProjectFileTest, BackupCopiesThePreviousSave)
 {

@@ -77,7 +77,7 @@ TEST(FindFreeSlot, ListKindsStartAt135)
     Project p;
     EXPECT_EQ(p.FindFreeSlot(1, 7), 135);
     fill(p, 1, 135, 149, 7);
-    EXPECT_EQ(p.FindFreeSlot(1, 7), 150); // lists of 20 from here
+    EXPECT_EQ(p.FindFreeSlot(1, 7), 150);            // lists of 20 from here
     EXPECT_FALSE(p.FindFreeSlot(1, 12).has_value()); // reserved kinds stay in 135..149
     p.record(1).Kind[140] = 0;
     EXPECT_EQ(p.FindFreeSlot(1, 7), 140);

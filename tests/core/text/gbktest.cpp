@@ -1,5 +1,5 @@
-#include "model/shortstring.h"
 #include "text/gbk.h"
+#include "model/shortstring.h"
 #include "text/numbertext.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +9,9 @@ using namespace brevix;
 TEST(Gbk, ConvertsChineseBothWays)
 {
     EXPECT_EQ(toGbk(QStringLiteral("中")), QByteArray("\xD6\xD0"));
-    EXPECT_EQ(fromGbk(QByteArray("\xD6\xD0" "A")), QStringLiteral("中A"));
+    EXPECT_EQ(fromGbk(QByteArray("\xD6\xD0"
+                                 "A")),
+              QStringLiteral("中A"));
 }
 
 struct CutCase
@@ -20,7 +22,8 @@ struct CutCase
 };
 
 class GbkCut : public ::testing::TestWithParam<CutCase>
-{};
+{
+};
 
 TEST_P(GbkCut, NeverSplitsATwoByteCharacter)
 {
@@ -31,10 +34,10 @@ TEST_P(GbkCut, NeverSplitsATwoByteCharacter)
 INSTANTIATE_TEST_SUITE_P(
     Table, GbkCut,
     ::testing::Values(CutCase{"abc", 5, 3}, CutCase{"abcdef", 4, 4},
-                      CutCase{"a\xD6\xD0", 2, 1},         // cut would fall inside 中
-                      CutCase{"a\xD6\xD0", 3, 3},         // exactly fits
-                      CutCase{"\xD6\xD0\xD6\xD0", 3, 2},  // second character dropped whole
-                      CutCase{"ab\xD6", 3, 3}));          // a lone lead byte at the end stays
+                      CutCase{"a\xD6\xD0", 2, 1},        // cut would fall inside 中
+                      CutCase{"a\xD6\xD0", 3, 3},        // exactly fits
+                      CutCase{"\xD6\xD0\xD6\xD0", 3, 2}, // second character dropped whole
+                      CutCase{"ab\xD6", 3, 3}));         // a lone lead byte at the end stays
 
 TEST(ShortString, StoresAtMostNBytesOnCharacterBoundaries)
 {

@@ -1,0 +1,1 @@
+brevix_add_bench(bench_compiler SOURCES compilerbench.cpp LIBS Brevix::Core)

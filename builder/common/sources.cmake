@@ -1,0 +1,3 @@
+target_sources(builderapp PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/colourbutton.cpp
+)

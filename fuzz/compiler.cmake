@@ -1,0 +1,1 @@
+brevix_add_fuzzer(compiler SOURCES compilerfuzz.cpp LIBS Brevix::Core)
