@@ -2,6 +2,7 @@
 
 #include "compile/checkcommand.h"
 #include "compile/compilecommand.h"
+#include "devicelink/downloadcommand.h"
 #include "infocommand.h"
 #include "newcommand.h"
 #include "render/rendercommand.h"
@@ -16,6 +17,8 @@ std::vector<std::unique_ptr<CliCommand>> allCommands()
     commands.push_back(std::make_unique<RenderCommand>());
     commands.push_back(std::make_unique<CheckCommand>());
     commands.push_back(std::make_unique<CompileCommand>());
+    commands.push_back(std::make_unique<DownloadCommand>());
+    commands.push_back(std::make_unique<UpgradeCommand>());
     return commands;
 }
 
