@@ -6,6 +6,7 @@
 #include "infocommand.h"
 #include "newcommand.h"
 #include "render/rendercommand.h"
+#include "simulate/simulatecommand.h"
 
 namespace brevix::cli {
 
@@ -19,6 +20,7 @@ std::vector<std::unique_ptr<CliCommand>> allCommands()
     commands.push_back(std::make_unique<CompileCommand>());
     commands.push_back(std::make_unique<DownloadCommand>());
     commands.push_back(std::make_unique<UpgradeCommand>());
+    commands.push_back(std::make_unique<SimulateCommand>());
     return commands;
 }
 
