@@ -16,3 +16,7 @@ if(TARGET builderapp)
     brevix_add_qtest(builder_compilecheckframe_test
         SOURCES ${CMAKE_CURRENT_LIST_DIR}/compilecheckframetest.cpp LIBS builderapp)
 endif()
+if(TARGET builderapp)
+    brevix_add_qtest(builder_buildcommands_test
+        SOURCES ${CMAKE_CURRENT_LIST_DIR}/buildcommandstest.cpp LIBS builderapp)
+endif()
