@@ -104,12 +104,13 @@ BuildResult buildOfSize(Project &project, qsizetype extra)
 {
     const qsizetype base = BuildDownloadImage(project, {}).imageSize;
     const qsizetype remaining = kx::kImageLimit + extra - base;
-    const int height = int((remaining - 4 - 2) / 2);
-    const qsizetype left = remaining - 4 - 2 * qsizetype(height); // 2 or 3 bytes: one alarm text
+    // Two pixels a row keeps the height within what a picture record can hold.
+    const int height = int((remaining - 4 - 2) / 4);
+    const qsizetype left = remaining - 4 - 4 * qsizetype(height); // 2..5 bytes: one alarm text
     project.settings().WordA[102] = 1;
     project.settings().TextA[100].setBytes(QByteArray(int(left - 1), 'A'));
     BuildInputs inputs;
-    inputs.pictures = {picture(1, 1, height)};
+    inputs.pictures = {picture(1, 2, height)};
     return BuildDownloadImage(project, inputs);
 }
 
