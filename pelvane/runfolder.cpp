@@ -21,7 +21,8 @@ void cleanRunFolder(const QString &path)
     QDir dir(path);
     dir.setNameFilters({QStringLiteral("*.BMP"), QStringLiteral("*.PS6"), QStringLiteral("*.BIN"),
                         QStringLiteral("*.Txt"), QStringLiteral("*.mdb")});
-    dir.setFilter(QDir::Files | QDir::Hidden | QDir::CaseSensitive);
+    // Without QDir::CaseSensitive the patterns match in any letter case, as the file system
+    // of the panel tool did.
     dir.setFilter(QDir::Files | QDir::Hidden);
     for (const QString &name : dir.entryList())
         QFile::remove(dir.filePath(name));

@@ -1,5 +1,6 @@
 #include "kxfixture.h"
 #include "simulator/pagedecoder.h"
+#include "simulator/pageruntime.h"
 #include "tempfolder.h"
 
 #include <QFile>
@@ -322,6 +323,52 @@ TEST(DownloadImage, RefusesImagesAboveTheBuffer)
     file.close();
     EXPECT_FALSE(DownloadImage::load(file.fileName(), image).ok());
     EXPECT_FALSE(DownloadImage::load(folder.file(QStringLiteral("missing.bin")), image).ok());
+}
+
+} // namespace
+
+namespace {
+
+// Damaged images (seeded, so a failure repeats) decode and run without reading or writing out
+// of bounds; the fuzz target explores further.
+TEST(DecodePage, DamagedImagesStayInBounds)
+{
+    kx::Page p{1, 0xFFFFFF, {}, {}};
+    kx::RegisterFields f;
+    f.address = 3;
+    p.records = {kx::text({0, 0, 30, 16}, "t"),
+                 kx::registerRecord({0, 20, 60, 20}, f),
+                 kx::dynamicText({0, 40, 60, 20}, {0, true, false, 0, {"a", "b"}, {"A", "B"}}),
+                 kx::bar({70, 0, 20, 60}, {}),
+                 kx::lamp({100, 0, 20, 20}, {2, 1, 0, 2}, false, 0, 0xFF, 0xFF00),
+                 kx::bitSwitch({100, 30, 40, 20}, {}),
+                 kx::functionKey({0, 70, 40, 20}, 0, 3, 0)};
+    const QByteArray good = kx::image({}, {p});
+    std::uint32_t seed = 12345;
+    auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return seed >> 8;
+    };
+    RegisterMemory memory;
+    for (int round = 0; round < 300; ++round) {
+        QByteArray bytes = good;
+        const int flips = 1 + static_cast<int>(next() % 8);
+        for (int i = 0; i < flips; ++i)
+            bytes[801 + static_cast<qsizetype>(next() % (bytes.size() - 801))] =
+                static_cast<char>(next());
+        if (round % 3 == 0)
+            bytes.truncate(801 + static_cast<qsizetype>(next() % (bytes.size() - 801)));
+        DecodedPage page;
+        if (!DecodePage(imageOf(bytes), 1, page))
+            continue;
+        PageRuntime runtime(page, memory, round % 2);
+        for (int s = 0; s < kSimSlotCount; ++s) {
+            runtime.press(s);
+            runtime.release(s);
+        }
+        runtime.refresh();
+        EXPECT_FALSE(runtime.render(QSize(32, 24)).isNull());
+    }
 }
 
 } // namespace

@@ -25,12 +25,15 @@ protected:
         signedReg.digits = 5;
         kx::Page p1{1, 0xFFFFFF, {}, {}};
         p1.keyJump[0] = 2;
-        p1.records = {kx::registerRecord({10, 10, 80, 20}, signedReg),
-                      kx::lamp({10, 40, 20, 20}, {33, 0, 0, 2}, false, 2, 0xFF, 0xFF00, "OFF", "ON"),
-                      kx::functionKey({10, 70, 60, 24}, 0, 2, 0, "GO"),
-                      kx::bitSwitch({100, 70, 60, 24}, {12, 4, 3, false, 0}),
-                      kx::dynamicText({100, 10, 80, 20}, {11, true, false, 0, {"a", "b", "c"}, {"A", "B", "C"}})};
-        kx::Page p2{2, 0x0000FF, {}, {kx::text({0, 0, 60, 20}, brevix::toGbk(QStringLiteral("第二页")))}};
+        p1.records = {
+            kx::registerRecord({10, 10, 80, 20}, signedReg),
+            kx::lamp({10, 40, 20, 20}, {33, 0, 0, 2}, false, 2, 0xFF, 0xFF00, "OFF", "ON"),
+            kx::functionKey({10, 70, 60, 24}, 0, 2, 0, "GO"),
+            kx::bitSwitch({100, 70, 60, 24}, {12, 4, 3, false, 0}),
+            kx::dynamicText({100, 10, 80, 20},
+                            {11, true, false, 0, {"a", "b", "c"}, {"A", "B", "C"}})};
+        kx::Page p2{
+            2, 0x0000FF, {}, {kx::text({0, 0, 60, 20}, brevix::toGbk(QStringLiteral("第二页")))}};
         QFile file(folder.file(QStringLiteral("KX.bin")));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(kx::image({}, {p1, p2}));
@@ -49,7 +52,8 @@ protected:
 
     QJsonObject element(int slot) const
     {
-        const QJsonArray elements = QJsonDocument::fromJson(out.toUtf8()).object()[QStringLiteral("elements")].toArray();
+        const QJsonArray elements =
+            QJsonDocument::fromJson(out.toUtf8()).object()[QStringLiteral("elements")].toArray();
         for (const auto &value : elements) {
             if (value.toObject()[QStringLiteral("slot")].toInt() == slot)
                 return value.toObject();
@@ -65,7 +69,8 @@ protected:
 TEST_F(SimulateCommandTest, DumpShowsValuesAndTexts)
 {
     ASSERT_EQ(run({QStringLiteral("--set"), QStringLiteral("0:10=-1"), QStringLiteral("--set-bit"),
-                   QStringLiteral("0:33=1"), QStringLiteral("--set"), QStringLiteral("0:11=5"), QStringLiteral("--dump")}),
+                   QStringLiteral("0:33=1"), QStringLiteral("--set"), QStringLiteral("0:11=5"),
+                   QStringLiteral("--dump")}),
               0)
         << err.toStdString();
     EXPECT_EQ(QJsonDocument::fromJson(out.toUtf8()).object()[QStringLiteral("page")].toInt(), 1);
@@ -78,8 +83,8 @@ TEST_F(SimulateCommandTest, DumpShowsValuesAndTexts)
 
 TEST_F(SimulateCommandTest, PressesSwitchesAndFunctionKeys)
 {
-    ASSERT_EQ(run({QStringLiteral("--press"), QStringLiteral("3"), QStringLiteral("--press"), QStringLiteral("135"),
-                   QStringLiteral("--dump")}),
+    ASSERT_EQ(run({QStringLiteral("--press"), QStringLiteral("3"), QStringLiteral("--press"),
+                   QStringLiteral("135"), QStringLiteral("--dump")}),
               0);
     EXPECT_EQ(element(3)[QStringLiteral("value")].toInt(), 1);
     EXPECT_EQ(element(135)[QStringLiteral("text")].toString(), QStringLiteral("b"));
@@ -91,7 +96,8 @@ TEST_F(SimulateCommandTest, PressesSwitchesAndFunctionKeys)
 TEST_F(SimulateCommandTest, WritesThePageAndTheFace)
 {
     const QString pagePng = folder.file(QStringLiteral("page two.png"));
-    ASSERT_EQ(run({QStringLiteral("--page"), QStringLiteral("2"), QStringLiteral("-o"), pagePng}), 0);
+    ASSERT_EQ(run({QStringLiteral("--page"), QStringLiteral("2"), QStringLiteral("-o"), pagePng}),
+              0);
     const QImage page(pagePng);
     ASSERT_EQ(page.size(), QSize(320, 240));
     EXPECT_EQ(page.pixelColor(300, 200), QColor(0xF8, 0, 0));
@@ -117,9 +123,12 @@ TEST_F(SimulateCommandTest, TicksCountAndMissingPagesFail)
 TEST_F(SimulateCommandTest, BadArgumentsAreUsageErrors)
 {
     EXPECT_EQ(run({QStringLiteral("--set"), QStringLiteral("0:10")}), 64);
-    EXPECT_EQ(run({QStringLiteral("--set"), QStringLiteral("16:1=1"), QStringLiteral("--dump")}), 64);
-    EXPECT_EQ(run({QStringLiteral("--set-bit"), QStringLiteral("2:1=2"), QStringLiteral("--dump")}), 64);
-    EXPECT_EQ(run({QStringLiteral("--press"), QStringLiteral("201"), QStringLiteral("--dump")}), 64);
+    EXPECT_EQ(run({QStringLiteral("--set"), QStringLiteral("16:1=1"), QStringLiteral("--dump")}),
+              64);
+    EXPECT_EQ(run({QStringLiteral("--set-bit"), QStringLiteral("2:1=2"), QStringLiteral("--dump")}),
+              64);
+    EXPECT_EQ(run({QStringLiteral("--press"), QStringLiteral("201"), QStringLiteral("--dump")}),
+              64);
     EXPECT_EQ(run({}), 64);
 }
 

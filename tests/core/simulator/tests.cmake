@@ -7,6 +7,7 @@ brevix_add_gtest(simulator_tests
         ${CMAKE_CURRENT_LIST_DIR}/keypadentrytest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/runtimetest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/sessiontest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/compiledprojecttest.cpp
     LIBS Brevix::Core)
 
 brevix_add_gtest(simulate_command_tests
