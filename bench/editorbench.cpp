@@ -24,9 +24,11 @@ void fillPage(Project &project)
     project.settings().WordA[0] = 8;
     for (int slot = 0; slot < 200; ++slot) {
         const int kind = kKinds[slot % std::size(kKinds)];
-        writePlacementDefaults(project, 1, slot, kind, 6 + (slot * 37) % 600, 6 + (slot * 23) % 360);
+        writePlacementDefaults(project, 1, slot, kind, 6 + (slot * 37) % 600,
+                               6 + (slot * 23) % 360);
         project.record(1).Width[slot] = std::min<std::uint16_t>(project.record(1).Width[slot], 120);
-        project.record(1).Height[slot] = std::min<std::uint16_t>(project.record(1).Height[slot], 80);
+        project.record(1).Height[slot] =
+            std::min<std::uint16_t>(project.record(1).Height[slot], 80);
     }
 }
 

@@ -6,6 +6,8 @@
 #include "infocommand.h"
 #include "newcommand.h"
 #include "render/rendercommand.h"
+#include "stores/macrocommand.h"
+#include "stores/picturescommand.h"
 #include "simulate/simulatecommand.h"
 
 namespace brevix::cli {
@@ -15,9 +17,11 @@ std::vector<std::unique_ptr<CliCommand>> allCommands()
     std::vector<std::unique_ptr<CliCommand>> commands;
     commands.push_back(std::make_unique<NewCommand>());
     commands.push_back(std::make_unique<InfoCommand>());
-    commands.push_back(std::make_unique<RenderCommand>());
     commands.push_back(std::make_unique<CheckCommand>());
     commands.push_back(std::make_unique<CompileCommand>());
+    commands.push_back(std::make_unique<RenderCommand>());
+    commands.push_back(std::make_unique<PicturesCommand>());
+    commands.push_back(std::make_unique<MacroCommand>());
     commands.push_back(std::make_unique<DownloadCommand>());
     commands.push_back(std::make_unique<UpgradeCommand>());
     commands.push_back(std::make_unique<SimulateCommand>());

@@ -7,6 +7,14 @@ if(BREVIX_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     add_link_options(-fsanitize=address,undefined)
 endif()
+# With clang the sanitizer build also carries the fuzzers' coverage hooks, so one build serves
+# both the tests under the sanitizers and the fuzz targets.
+if(BREVIX_BUILD_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "The fuzz targets need clang (CC=clang CXX=clang++)")
+    endif()
+    add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
 
 # brevix_add_gtest(NAME SOURCES a.cpp b.cpp LIBS x y)
 # One GoogleTest program, registered with CTest test by test. TEST_DATA_DIR points at tests/data.

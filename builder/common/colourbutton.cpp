@@ -16,7 +16,8 @@ void ColourButton::setColour(int colour)
 {
     m_colour = colour;
     const QColor c = panelColor(colour);
-    setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid gray; min-height: 18px;").arg(c.name()));
+    setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid gray; min-height: 18px;")
+                      .arg(c.name()));
     emit colourChanged(colour);
 }
 

@@ -23,7 +23,8 @@ BuilderSettings BuilderSettings::read(const QString &path)
     if (!QFileInfo::exists(path))
         return s; // a missing file is no error: every value keeps its default
     QSettings ini(path, QSettings::IniFormat);
-    s.griddingColor = ini.value(kSection + QStringLiteral("GriddingColor"), s.griddingColor).toInt();
+    s.griddingColor =
+        ini.value(kSection + QStringLiteral("GriddingColor"), s.griddingColor).toInt();
     s.gridX = gridStep(ini, "GriX", 32);
     s.gridY = gridStep(ini, "GriY", 16);
     s.comPort = ini.value(kSection + QStringLiteral("ComPort"), 0).toInt();
@@ -33,7 +34,8 @@ BuilderSettings BuilderSettings::read(const QString &path)
     s.showGrid = ini.value(kSection + QStringLiteral("N2"), true).toBool();
     s.saveBackup = SaveBackupSettings::read(ini);
     // With the file present but the key absent the item keeps the current project path (none).
-    s.lastFileOpenItem = ini.value(kSection + QStringLiteral("LastFileOpenItem"), QString()).toString();
+    s.lastFileOpenItem =
+        ini.value(kSection + QStringLiteral("LastFileOpenItem"), QString()).toString();
     return s;
 }
 

@@ -13,14 +13,14 @@ struct BuilderSettings
     static constexpr unsigned kSystemInactiveBorder = 0xFF00000Bu;
 
     int griddingColor = int(kSystemInactiveBorder); // "GriddingColor"
-    int gridX = 32;                                  // "GriX", 2..72
-    int gridY = 16;                                  // "GriY", 2..72
-    int comPort = 0;                                 // "ComPort"
-    int downMode = 0;                                // "DownMode"
-    bool chinese = true;                             // "Language"
-    bool fontOptimisation = false;                   // "N23"
-    bool showGrid = true;                            // "N2"
-    SaveBackupSettings saveBackup;                   // "AutoSavBakFun", ..Interval, "AutoTempBakFun"
+    int gridX = 32;                                 // "GriX", 2..72
+    int gridY = 16;                                 // "GriY", 2..72
+    int comPort = 0;                                // "ComPort"
+    int downMode = 0;                               // "DownMode"
+    bool chinese = true;                            // "Language"
+    bool fontOptimisation = false;                  // "N23"
+    bool showGrid = true;                           // "N2"
+    SaveBackupSettings saveBackup;                  // "AutoSavBakFun", ..Interval, "AutoTempBakFun"
     QString lastFileOpenItem = QStringLiteral("最近文件"); // "LastFileOpenItem"
 
     // Reads path; a missing file gives the defaults above, a missing key its own default.

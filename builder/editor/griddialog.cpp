@@ -37,8 +37,10 @@ GridDialog::GridDialog(const BuilderSettings &settings, bool zh, QWidget *parent
     form->addRow(zh ? QStringLiteral("格栅间隔:") : QStringLiteral("Grid spacing:"), steps);
     form->addRow(zh ? QStringLiteral("格栅颜色:") : QStringLiteral("Grid colour:"), m_colour);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(zh ? QStringLiteral("确定(&Y)") : QStringLiteral("OK(&Y)"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(zh ? QStringLiteral("取消(&N)") : QStringLiteral("Cancel(&N)"));
+    buttons->button(QDialogButtonBox::Ok)
+        ->setText(zh ? QStringLiteral("确定(&Y)") : QStringLiteral("OK(&Y)"));
+    buttons->button(QDialogButtonBox::Cancel)
+        ->setText(zh ? QStringLiteral("取消(&N)") : QStringLiteral("Cancel(&N)"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);

@@ -1,9 +1,9 @@
 #include "editor/mainframe.h"
 
 #include "editor/elementdialogs.h"
-#include "model/projectfile.h"
 #include "editor/pagecanvas.h"
 #include "editor/structurep.h"
+#include "model/projectfile.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -16,11 +16,11 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyleFactory>
 #include <QTimer>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -86,9 +86,12 @@ MainFrame::MainFrame(EditorSession &session, QWidget *parent)
                 e->AlignComponent(n);
         });
     }
-    on("ViewStandardBar", [this](bool v) { findChild<QToolBar *>(QStringLiteral("StandardBar"))->setVisible(v); });
-    on("ViewDesignBar", [this](bool v) { findChild<QToolBar *>(QStringLiteral("DesignBar"))->setVisible(v); });
-    on("ViewFunctionBar", [this](bool v) { findChild<QToolBar *>(QStringLiteral("FunctionBar"))->setVisible(v); });
+    on("ViewStandardBar",
+       [this](bool v) { findChild<QToolBar *>(QStringLiteral("StandardBar"))->setVisible(v); });
+    on("ViewDesignBar",
+       [this](bool v) { findChild<QToolBar *>(QStringLiteral("DesignBar"))->setVisible(v); });
+    on("ViewFunctionBar",
+       [this](bool v) { findChild<QToolBar *>(QStringLiteral("FunctionBar"))->setVisible(v); });
     on("ViewStatusBar", [this](bool v) { statusBar()->setVisible(v); });
     on("ToolsNewPage", [this] { newPage(); });
     on("ToolsPageAttributes", [this] { pageAttributes(); });
@@ -156,8 +159,8 @@ MainFrame::MainFrame(EditorSession &session, QWidget *parent)
     for (const char *name :
          {"EditMultipleCopy", "ViewUsagePreview", "ToolsRegisterLookup", "ToolsStatistics",
           "AppPortSettings", "AppDownload", "AppWorkingParameters", "AppBatchModify",
-          "AppKeyboardLed", "AppClockMacro", "AppAlarms", "AppUpdatePackage",
-          "AppFirmwareUpgrade", "DebugOffline", "DebugOnline", "HelpAbout"})
+          "AppKeyboardLed", "AppClockMacro", "AppAlarms", "AppUpdatePackage", "AppFirmwareUpgrade",
+          "DebugOffline", "DebugOnline", "HelpAbout"})
         action(QString::fromLatin1(name))->setEnabled(false);
 
     m_tick = new QTimer(this);
@@ -293,15 +296,12 @@ void MainFrame::wireEditor(StructureP *editor)
     connect(editor, &StructureP::pagePasteRequested, this, &MainFrame::paste);
     connect(editor, &StructureP::cutRequested, this, &MainFrame::cut);
     connect(editor, &StructureP::copyRequested, this, &MainFrame::copy);
-    connect(editor, &StructureP::multipleCopyRequested, this, [this] {
-        action(QStringLiteral("EditMultipleCopy"))->trigger();
-    });
-    connect(editor, &StructureP::registerLookupRequested, this, [this] {
-        action(QStringLiteral("ToolsRegisterLookup"))->trigger();
-    });
-    connect(editor, &StructureP::batchModificationRequested, this, [this] {
-        action(QStringLiteral("AppBatchModify"))->trigger();
-    });
+    connect(editor, &StructureP::multipleCopyRequested, this,
+            [this] { action(QStringLiteral("EditMultipleCopy"))->trigger(); });
+    connect(editor, &StructureP::registerLookupRequested, this,
+            [this] { action(QStringLiteral("ToolsRegisterLookup"))->trigger(); });
+    connect(editor, &StructureP::batchModificationRequested, this,
+            [this] { action(QStringLiteral("AppBatchModify"))->trigger(); });
 }
 
 void MainFrame::closeAllEditors()
@@ -322,7 +322,8 @@ void MainFrame::onSubWindowActivated(QMdiSubWindow *window)
     editor->activate();
     // The tree follows the active window.
     const QString caption = editor->caption();
-    for (QTreeWidgetItem *item : m_tree->findItems(caption, Qt::MatchExactly | Qt::MatchRecursive)) {
+    for (QTreeWidgetItem *item :
+         m_tree->findItems(caption, Qt::MatchExactly | Qt::MatchRecursive)) {
         m_rebuildingTree = true;
         m_tree->setCurrentItem(item);
         m_rebuildingTree = false;
@@ -364,7 +365,8 @@ void MainFrame::setInterfaceStyle(int style)
     static const char *names[] = {"Fusion", "Windows", "Fusion"};
     if (QStyle *s = QStyleFactory::create(QString::fromLatin1(names[std::clamp(style, 0, 2)])))
         QApplication::setStyle(s);
-    const Qt::ToolButtonStyle buttons = style == 2 ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly;
+    const Qt::ToolButtonStyle buttons =
+        style == 2 ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly;
     for (QToolBar *bar : m_toolBars)
         bar->setToolButtonStyle(buttons);
 }
@@ -376,14 +378,19 @@ void MainFrame::tick()
         setWindowTitle(caption);
     const UndoHistory &history = m_session.undo;
     const bool samePage = history.page() == project().currentPage;
-    action(QStringLiteral("EditUndo"))->setEnabled(m_projectLoaded && samePage && history.canUndo());
-    action(QStringLiteral("EditRedo"))->setEnabled(m_projectLoaded && samePage && history.canRedo());
+    action(QStringLiteral("EditUndo"))
+        ->setEnabled(m_projectLoaded && samePage && history.canUndo());
+    action(QStringLiteral("EditRedo"))
+        ->setEnabled(m_projectLoaded && samePage && history.canRedo());
     const QDateTime now = QDateTime::currentDateTime();
     m_status[4]->setText(QLatin1Char(' ') + now.toString(QStringLiteral("yyyy-MM-dd")) +
                          QStringLiteral("  ") + now.toString(QStringLiteral("HH:mm:ss")));
-    action(QStringLiteral("ViewStandardBar"))->setChecked(findChild<QToolBar *>(QStringLiteral("StandardBar"))->isVisible());
-    action(QStringLiteral("ViewDesignBar"))->setChecked(findChild<QToolBar *>(QStringLiteral("DesignBar"))->isVisible());
-    action(QStringLiteral("ViewFunctionBar"))->setChecked(findChild<QToolBar *>(QStringLiteral("FunctionBar"))->isVisible());
+    action(QStringLiteral("ViewStandardBar"))
+        ->setChecked(findChild<QToolBar *>(QStringLiteral("StandardBar"))->isVisible());
+    action(QStringLiteral("ViewDesignBar"))
+        ->setChecked(findChild<QToolBar *>(QStringLiteral("DesignBar"))->isVisible());
+    action(QStringLiteral("ViewFunctionBar"))
+        ->setChecked(findChild<QToolBar *>(QStringLiteral("FunctionBar"))->isVisible());
     if (m_session.lastSent != m_session.lastRead)
         checkClipboard();
 }
@@ -404,7 +411,8 @@ void MainFrame::updateSelectionCommands()
     for (int n = 1; n <= 9; ++n)
         action(QStringLiteral("Align%1").arg(n))->setEnabled(area);
     action(QStringLiteral("EditPaste"))->setEnabled(editor && m_session.elementOnClipboard());
-    action(QStringLiteral("EditPastePage"))->setEnabled(m_projectLoaded && m_session.pageOnClipboard());
+    action(QStringLiteral("EditPastePage"))
+        ->setEnabled(m_projectLoaded && m_session.pageOnClipboard());
     const unsigned tool = p.selectedTool;
     for (int kind : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 20, 25, 26, 27, 34})
         action(QStringLiteral("Tool%1").arg(kind))->setChecked(unsigned(kind) == tool);

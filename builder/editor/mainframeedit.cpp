@@ -1,4 +1,5 @@
 // Element and page clipboard, undo and redo, page commands and the show-an-element request.
+#include "common/warningbox.h"
 #include "editing/newpage.h"
 #include "editing/paste.h"
 #include "editor/elementdialogs.h"
@@ -21,9 +22,10 @@ void MainFrame::copy()
     StructureP *editor = activeEditor();
     if (!editor || !editor->hasSelection())
         return;
-    const QString text = editor->hasAreaSelection()
-                             ? areaAnnouncement(editor->areaSelection().frame, editor->areaSelection().members)
-                             : elementAnnouncement(project().currentSlot);
+    const QString text =
+        editor->hasAreaSelection()
+            ? areaAnnouncement(editor->areaSelection().frame, editor->areaSelection().members)
+            : elementAnnouncement(project().currentSlot);
     const Result r = m_session.CopyPageRecordToTemp(editor->page(), text);
     if (!r.ok())
         QMessageBox::warning(this, kBuilderTitle, m_session.text(r.message()));
@@ -65,7 +67,8 @@ void MainFrame::paste()
             }
         }
         editor->WholePasteFinish(pasted);
-    } else if (const auto slot = Paste1PcsOrgan(project(), page, clip, a.value, editor->pageSize())) {
+    } else if (const auto slot =
+                   Paste1PcsOrgan(project(), page, clip, a.value, editor->pageSize())) {
         editor->OrganRepaint(*slot);
         editor->selectSlot(*slot);
     } else {
@@ -145,8 +148,8 @@ void MainFrame::deletePage(bool ask)
     if (page <= 0 || !project().PageExists(page))
         return;
     if (ask) {
-        const auto answer = QMessageBox::warning(
-            this, kBuilderTitle,
+        const auto answer = warningBox(
+            this, language(),
             m_session.text(QStringLiteral("您确定删除该画面 ？"),
                            QStringLiteral("Are you sure you want to delete this window?")),
             QMessageBox::Yes | QMessageBox::No);
@@ -215,7 +218,8 @@ void MainFrame::pageAttributes()
     editor->setPage(now);
     editor->activate();
     PageCountRefresh();
-    if (auto *window = qobject_cast<QMdiSubWindow *>(editor->parentWidget()); window && !window->isMaximized())
+    if (auto *window = qobject_cast<QMdiSubWindow *>(editor->parentWidget());
+        window && !window->isMaximized())
         window->adjustSize();
     editor->StructureGridding();
 }

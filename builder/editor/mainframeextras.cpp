@@ -63,12 +63,15 @@ void MainFrame::exportPicture()
     QString path = nextDialogPath;
     nextDialogPath.clear();
     if (path.isEmpty()) {
-        QFileDialog dialog(this, m_session.text(QStringLiteral("输出图形为BMP格式"),
-                                                QStringLiteral("Graphics output format for the BMP")));
+        QFileDialog dialog(this,
+                           m_session.text(QStringLiteral("输出图形为BMP格式"),
+                                          QStringLiteral("Graphics output format for the BMP")));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setNameFilters({QStringLiteral("Bitmap file(*.bmp)"), QStringLiteral("All files(*.*)")});
+        dialog.setNameFilters(
+            {QStringLiteral("Bitmap file(*.bmp)"), QStringLiteral("All files(*.*)")});
         dialog.setDefaultSuffix(QStringLiteral("bmp"));
-        dialog.selectFile(number + m_session.text(QStringLiteral("号画面"), QStringLiteral("#Window")));
+        dialog.selectFile(number +
+                          m_session.text(QStringLiteral("号画面"), QStringLiteral("#Window")));
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return;
         path = dialog.selectedFiles().first();
@@ -104,9 +107,10 @@ void MainFrame::openHelp()
     const QString page = dataFile(m_session.chinese() ? QStringLiteral("help/index.html")
                                                       : QStringLiteral("help/index-en.html"));
     if (!QFileInfo::exists(page)) {
-        QMessageBox::warning(this, kBuilderTitle,
-                             m_session.text(QStringLiteral("找不到帮助文件 ") + page,
-                                            QStringLiteral("The help file was not found: ") + page));
+        QMessageBox::warning(
+            this, kBuilderTitle,
+            m_session.text(QStringLiteral("找不到帮助文件 ") + page,
+                           QStringLiteral("The help file was not found: ") + page));
         return;
     }
     QDesktopServices::openUrl(QUrl::fromLocalFile(page));

@@ -1,5 +1,6 @@
 // File commands: New, Open, Save, Save As, the recent file, the example, the hand-over of a
 // request to a fresh editor, start-up and the question at close.
+#include "common/warningbox.h"
 #include "editor/elementdialogs.h"
 #include "editor/mainframe.h"
 #include "editor/structurep.h"
@@ -231,10 +232,11 @@ bool MainFrame::QueryClose()
 {
     const QString &path = m_session.projectPath;
     if (m_session.modified() && m_projectLoaded && !path.isEmpty()) {
-        const auto answer = QMessageBox::warning(
-            this, kBuilderTitle,
+        const auto answer = warningBox(
+            this, language(),
             m_session.text(QStringLiteral("是否保存 ") + path + QStringLiteral(" 文件 ？"),
-                           QStringLiteral("Do you want to save ") + path + QStringLiteral(" File ？")),
+                           QStringLiteral("Do you want to save ") + path +
+                               QStringLiteral(" File ？")),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         if (answer == QMessageBox::Cancel)
             return false;
@@ -242,10 +244,11 @@ bool MainFrame::QueryClose()
         if (answer == QMessageBox::Yes && !Save())
             return false;
     } else {
-        const auto answer = QMessageBox::warning(
-            this, kBuilderTitle,
-            m_session.text(QStringLiteral("是否退出程序 ？"), QStringLiteral("Whether to exit the program?")),
-            QMessageBox::Yes | QMessageBox::No);
+        const auto answer =
+            warningBox(this, language(),
+                       m_session.text(QStringLiteral("是否退出程序 ？"),
+                                      QStringLiteral("Whether to exit the program?")),
+                       QMessageBox::Yes | QMessageBox::No);
         if (answer != QMessageBox::Yes)
             return false;
     }
@@ -257,7 +260,7 @@ void MainFrame::writeSettings()
     BuilderSettings &s = m_session.settings;
     const QString &path = m_session.projectPath;
     s.lastFileOpenItem = (!path.isEmpty() && path != kUnsavedProjectPath) ? recentItemCaption(path)
-                                                                         : m_recentAtStart;
+                                                                          : m_recentAtStart;
     s.write(m_settingsPath);
 }
 

@@ -37,7 +37,10 @@ struct MenuSpec
 const std::vector<MenuSpec> &menuTable()
 {
     static const std::vector<MenuSpec> table = {
-        {"FileMenu", "文件(&F)", "File(&F)", false,
+        {"FileMenu",
+         "文件(&F)",
+         "File(&F)",
+         false,
          {{"FileNew", "新建(&N)...", "New(&N)...", "Ctrl+N", "新建"},
           {"FileOpen", "打开(&O)...", "Open(&O)...", "Ctrl+O", "打开"},
           {"FileSave", "保存(&S)...", "Save(&S)...", "Ctrl+S", "保存"},
@@ -51,7 +54,10 @@ const std::vector<MenuSpec> &menuTable()
           {"FileOpenExample", "开例子库(&I)", "Open Example(&I)", "", ""},
           {"-", "", "", "", ""},
           {"FileExit", "退出(&X)", "Exit(&X)", "", ""}}},
-        {"EditMenu", "编辑(&E)", "Edit(&E)", true,
+        {"EditMenu",
+         "编辑(&E)",
+         "Edit(&E)",
+         true,
          {{"EditCut", "剪切(&T)", "Cut(&T)", "Ctrl+X", "剪切"},
           {"EditCopy", "复制(&C)", "Copy(&C)", "Ctrl+C", "复制"},
           {"EditPaste", "粘贴(&P)", "Paste(&P)", "Ctrl+V", "粘贴"},
@@ -60,31 +66,47 @@ const std::vector<MenuSpec> &menuTable()
           {"EditUndo", "撤消(&U)", "Undo(&U)", "Ctrl+Z", "撤消"},
           {"EditRedo", "重复(&R)", "Redo(&R)", "Ctrl+Y", "重复"},
           {"-", "", "", "", ""},
-          {"EditCopyPage", "复制当前画面(&M)", "Copy Current Window(&M)", "Shift+C", "复制当前画面"},
+          {"EditCopyPage", "复制当前画面(&M)", "Copy Current Window(&M)", "Shift+C",
+           "复制当前画面"},
           {"EditPastePage", "粘贴新画面(&A)", "Paste New Window(&A)", "Shift+V", "粘贴新画面"},
           {"-", "", "", "", ""},
           {"EditLock", "锁定(&L)", "Lock(&L)", "Ctrl+Shift+Z", "锁定"},
           {"EditUnlock", "解锁(&U)", "Unlock(&U)", "Ctrl+Shift+Y", "解锁"}}},
-        {"ViewMenu", "视图(&V)", "View(&V)", true,
-         {{"ViewUsagePreview", "预览画面使用数据(&U)", "Preview Window Data Usage(&U)", "F2", "预览画面使用数据 F2"},
+        {"ViewMenu",
+         "视图(&V)",
+         "View(&V)",
+         true,
+         {{"ViewUsagePreview", "预览画面使用数据(&U)", "Preview Window Data Usage(&U)", "F2",
+           "预览画面使用数据 F2"},
           {"-", "", "", "", ""},
           {"ViewStandardBar", "标准工具栏(&T)", "Standard Toolbar(&T)", "", ""},
           {"ViewDesignBar", "设计部件(&D)", "Design Elements(&D)", "", ""},
           {"ViewFunctionBar", "编辑工具(&E)", "Edit Tools(&E)", "", ""},
           {"ViewStatusBar", "状态栏(&S)", "Status Bar(&S)", "", ""}}},
-        {"ToolsMenu", "工具(&T)", "Tools(&T)", true,
+        {"ToolsMenu",
+         "工具(&T)",
+         "Tools(&T)",
+         true,
          {{"ToolsNewPage", "新画面(&N)...", "New Window(&N)...", "", "创建新画面"},
-          {"ToolsPageAttributes", "修改画面属性(&A)...", "Window Attributes(&A)...", "", "修改当前画面属性"},
+          {"ToolsPageAttributes", "修改画面属性(&A)...", "Window Attributes(&A)...", "",
+           "修改当前画面属性"},
           {"ToolsDeletePage", "删除画面(&D)...", "Delete Window(&D)...", "", "删除当前画面"},
           {"-", "", "", "", ""},
           {"ToolsRegisterLookup", "寄存器查找(&L)", "Register Lookup(&L)", "F3", ""},
-          {"ToolsStatistics", "元件统计(&W)...", "Element Statistics(&W)...", "F4", "元件统计 F4"}}},
-        {"DrawMenu", "绘图(&D)", "Drawing(&D)", true,
+          {"ToolsStatistics", "元件统计(&W)...", "Element Statistics(&W)...", "F4",
+           "元件统计 F4"}}},
+        {"DrawMenu",
+         "绘图(&D)",
+         "Drawing(&D)",
+         true,
          {{"Tool20", "长方形(&R)", "Rectangle(&R)", "", "长方形"},
           {"Tool26", "椭圆(&E)", "Ellipse(&E)", "", "椭圆"},
           {"Tool25", "刻度(&G)", "Scale(&G)", "", "刻度"},
           {"Tool27", "线(&L)", "Line(&L)", "", "线"}}},
-        {"ElementMenu", "元件(&O)", "Elements(&O)", true,
+        {"ElementMenu",
+         "元件(&O)",
+         "Elements(&O)",
+         true,
          {{"Tool1", "文本(&T)", "Text(&T)", "", "文本"},
           {"Tool2", "寄存器(&R)", "Register(&R)", "", "寄存器"},
           {"Tool3", "指示灯(&L)", "Lamp(&L)", "", "指示灯"},
@@ -97,30 +119,48 @@ const std::vector<MenuSpec> &menuTable()
           {"Tool9", "ASCII中文(&A)", "ASCII Chinese(&A)", "", "ASCII中文"},
           {"Tool10", "日期(&D)", "Date(&D)", "", "日期"},
           {"Tool11", "时间(&T)", "Time(&T)", "", "时间"}}},
-        {"ApplicationMenu", "应用(&A)", "Application(&A)", true,
+        {"ApplicationMenu",
+         "应用(&A)",
+         "Application(&A)",
+         true,
          {{"AppPortSettings", "下载端口设置(&S)", "Download Port(&S)", "F5", "下载端口设置 F5"},
           {"AppDownload", "下载(&U)", "Download(&U)", "F6", "下载 F6"},
-          {"AppWorkingParameters", "设定工作参数(&W)...", "Working Parameters(&W)...", "F7", "设置KX系列 F7"},
+          {"AppWorkingParameters", "设定工作参数(&W)...", "Working Parameters(&W)...", "F7",
+           "设置KX系列 F7"},
           {"AppBatchModify", "批量修改(&P)...", "Batch Modification(&P)...", "F8", "批量修改 F8"},
-          {"AppKeyboardLed", "设定下键盘参数(&D)", "Keyboard LED Parameters(&D)", "", "设定下键盘参数"},
+          {"AppKeyboardLed", "设定下键盘参数(&D)", "Keyboard LED Parameters(&D)", "",
+           "设定下键盘参数"},
           {"AppSaveBackup", "保存和备份(&B)...", "Save and Backup(&B)...", "", ""},
           {"AppClockMacro", "Clock 宏(&M)", "Clock Macro(&M)", "F11", "编写 function1 函数"},
           {"AppAlarms", "报警设置(&A)", "Alarm Setup(&A)", "", "报警设置"},
           {"AppUpdatePackage", "客户更新包提取(&C)", "Customer Update Package(&C)", "F12", ""},
           {"AppFirmwareUpgrade", "固件升级(&F)", "Firmware Upgrade(&F)", "", ""}}},
-        {"DebugMenu", "调试(&L)", "Debug(&L)", true,
+        {"DebugMenu",
+         "调试(&L)",
+         "Debug(&L)",
+         true,
          {{"DebugOffline", "离线模拟(&S)...", "Offline Simulation(&S)...", "F9", "离线模拟 F9"},
           {"DebugOnline", "在线模拟(&O)...", "Online Simulation(&O)...", "F10", "在线模拟 F10"}}},
-        {"PersonaliseMenu", "个性化(&I)", "Personalise(&I)", true,
+        {"PersonaliseMenu",
+         "个性化(&I)",
+         "Personalise(&I)",
+         true,
          {{"PersonalShowGrid", "显示格栅(&S)", "Show Grid(&S)", "", "显示格栅"},
           {"PersonalGridProperties", "格栅属性(&G)", "Grid Properties(&G)", "", ""},
           {"PersonalFontOptimisation", "字体优化(&F)", "Font Optimisation(&F)", "", ""}}},
-        {"WindowMenu", "窗口(&W)", "Window(&W)", true,
+        {"WindowMenu",
+         "窗口(&W)",
+         "Window(&W)",
+         true,
          {{"WindowCascade", "层叠(&C)", "Cascade(&C)", "Shift+Return", "层叠"},
-          {"WindowTileHorizontal", "横向平铺(&H)", "Tile Horizontally(&H)", "Ctrl+Return", "横向平铺"},
+          {"WindowTileHorizontal", "横向平铺(&H)", "Tile Horizontally(&H)", "Ctrl+Return",
+           "横向平铺"},
           {"WindowTileVertical", "纵向平铺(&V)", "Tile Vertically(&V)", "", "纵向平铺"},
           {"WindowCloseAll", "全部关闭(&L)", "Close All(&L)", "", ""}}},
-        {"HelpMenu", "帮助(&H)", "Help(&H)", false,
+        {"HelpMenu",
+         "帮助(&H)",
+         "Help(&H)",
+         false,
          {{"HelpTopics", "帮助主题(&H)", "Help Topics(&H)", "F1", "帮助"},
           {"HelpAbout", "版本信息 (&A)...", "About (&A)...", "", ""}}},
     };
@@ -216,8 +256,8 @@ void MainFrame::buildMenus()
             }
         }
     }
-    for (const char *name : {"ViewStandardBar", "ViewDesignBar", "ViewFunctionBar",
-                             "ViewStatusBar", "PersonalShowGrid", "PersonalFontOptimisation"})
+    for (const char *name : {"ViewStandardBar", "ViewDesignBar", "ViewFunctionBar", "ViewStatusBar",
+                             "PersonalShowGrid", "PersonalFontOptimisation"})
         action(QString::fromLatin1(name))->setCheckable(true);
     action(QStringLiteral("ViewStatusBar"))->setChecked(true);
     for (int kind : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 20, 25, 26, 27, 34})
@@ -248,7 +288,8 @@ void MainFrame::buildMenus()
 
 void MainFrame::buildToolBars()
 {
-    auto bar = [this](const char *name, const char *zh, const char *en, const QStringList &actions) {
+    auto bar = [this](const char *name, const char *zh, const char *en,
+                      const QStringList &actions) {
         QToolBar *toolBar = addToolBar(QString());
         toolBar->setObjectName(QString::fromLatin1(name));
         toolBar->setProperty("zh", QString::fromUtf8(zh));
@@ -264,12 +305,42 @@ void MainFrame::buildToolBars()
         return toolBar;
     };
     QToolBar *standard = bar("StandardBar", "标准工具栏", "Standard",
-        {"FileNew", "FileOpen", "FilePrint", "-", "EditCut", "EditCopy", "EditPaste", "-",
-         "ToolsNewPage", "ToolsPageAttributes", "EditCopyPage", "EditPastePage", "ToolsDeletePage",
-         "FileSave", "EditUndo", "EditRedo", "-", "ToolsStatistics", "AppWorkingParameters",
-         "AppBatchModify", "AppKeyboardLed", "AppAlarms", "AppPortSettings", "AppDownload", "-",
-         "PersonalShowGrid", "BitOff", "BitOn", "ViewUsagePreview", "-", "WindowCascade",
-         "WindowTileHorizontal", "WindowTileVertical", "OpenPaint", "HelpTopics", "AppClockMacro"});
+                             {"FileNew",
+                              "FileOpen",
+                              "FilePrint",
+                              "-",
+                              "EditCut",
+                              "EditCopy",
+                              "EditPaste",
+                              "-",
+                              "ToolsNewPage",
+                              "ToolsPageAttributes",
+                              "EditCopyPage",
+                              "EditPastePage",
+                              "ToolsDeletePage",
+                              "FileSave",
+                              "EditUndo",
+                              "EditRedo",
+                              "-",
+                              "ToolsStatistics",
+                              "AppWorkingParameters",
+                              "AppBatchModify",
+                              "AppKeyboardLed",
+                              "AppAlarms",
+                              "AppPortSettings",
+                              "AppDownload",
+                              "-",
+                              "PersonalShowGrid",
+                              "BitOff",
+                              "BitOn",
+                              "ViewUsagePreview",
+                              "-",
+                              "WindowCascade",
+                              "WindowTileHorizontal",
+                              "WindowTileVertical",
+                              "OpenPaint",
+                              "HelpTopics",
+                              "AppClockMacro"});
     auto *scale = new QComboBox(standard);
     scale->setObjectName(QStringLiteral("PreviewScale"));
     scale->addItems({QStringLiteral("25%"), QStringLiteral("50%"), QStringLiteral("100%"),
@@ -282,8 +353,8 @@ void MainFrame::buildToolBars()
         {"Align1", "Align2", "Align3", "Align4", "Align5", "Align6", "Align7", "Align8", "Align9",
          "-", "EditLock", "EditUnlock", "SendToBack", "EditMultipleCopy"});
     bar("DesignBar", "补助工具栏", "Design elements",
-        {"Tool1", "Tool2", "Tool3", "Tool34", "Tool4", "Tool5", "Tool6", "Tool7", "Tool8",
-         "Tool10", "Tool11", "Tool9", "-", "Tool20", "Tool26", "Tool25", "Tool27"});
+        {"Tool1", "Tool2", "Tool3", "Tool34", "Tool4", "Tool5", "Tool6", "Tool7", "Tool8", "Tool10",
+         "Tool11", "Tool9", "-", "Tool20", "Tool26", "Tool25", "Tool27"});
     bar("SmallBar", "模拟工具栏", "Simulation", {"DebugOffline", "DebugOnline", "OpenCalculator"});
 }
 
@@ -295,7 +366,8 @@ void MainFrame::retranslate()
         const QVariant caption = a->property(key);
         if (!caption.isValid())
             continue;
-        if (a->objectName() == QLatin1String("FileRecent") && !a->property("path").toString().isEmpty())
+        if (a->objectName() == QLatin1String("FileRecent") &&
+            !a->property("path").toString().isEmpty())
             continue; // the recent item shows its path
         a->setText(caption.toString());
         const QString hint = a->property("hint").toString();

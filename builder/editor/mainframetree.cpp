@@ -51,7 +51,8 @@ void MainFrame::buildProjectPanel()
     addDockWidget(Qt::LeftDockWidgetArea, m_projectDock);
     connect(m_newPageButton, &QPushButton::clicked, this, &MainFrame::newPage);
     connect(m_deletePageButton, &QPushButton::clicked, this, [this] { deletePage(true); });
-    connect(m_tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) { onTreeClicked(item); });
+    connect(m_tree, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem *item) { onTreeClicked(item); });
     connect(m_tree, &QTreeWidget::customContextMenuRequested, this, &MainFrame::onTreeContextMenu);
 }
 
@@ -63,7 +64,8 @@ void MainFrame::PageCountRefresh()
 
     m_rebuildingTree = true;
     m_tree->clear();
-    auto *root = new QTreeWidgetItem(m_tree, {zh ? QStringLiteral("工程") : QStringLiteral("Project")});
+    auto *root =
+        new QTreeWidgetItem(m_tree, {zh ? QStringLiteral("工程") : QStringLiteral("Project")});
     root->setData(0, kNodeRole, 0);
     const QString children[4][2] = {{QStringLiteral("系统设置"), QStringLiteral("System Setup")},
                                     {QStringLiteral("报警设置"), QStringLiteral("Alarm Setup")},
@@ -92,11 +94,13 @@ void MainFrame::PageCountRefresh()
     if (StructureP *editor = editorForPage(current)) {
         editor->setWindowTitle(editor->caption());
         m_mdi->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(editor->parentWidget()));
-        for (QTreeWidgetItem *item : m_tree->findItems(editor->caption(), Qt::MatchExactly | Qt::MatchRecursive))
+        for (QTreeWidgetItem *item :
+             m_tree->findItems(editor->caption(), Qt::MatchExactly | Qt::MatchRecursive))
             m_tree->setCurrentItem(item);
     }
-    m_projectTab->setTabText(0, (zh ? QStringLiteral(" 画面数: ") : QStringLiteral(" Window sum: ")) +
-                                    QString::number(count));
+    m_projectTab->setTabText(0,
+                             (zh ? QStringLiteral(" 画面数: ") : QStringLiteral(" Window sum: ")) +
+                                 QString::number(count));
     m_newPageButton->setText(zh ? QStringLiteral("新 建(&N)") : QStringLiteral("New(&N)"));
     m_deletePageButton->setText(zh ? QStringLiteral("删 除(&C)") : QStringLiteral("Delete(&C)"));
     m_session.setModified(true);
@@ -149,9 +153,11 @@ void MainFrame::onTreeContextMenu(const QPoint &pos)
     QMenu menu(this);
     if (node == 4) {
         menu.setObjectName(QStringLiteral("WindowNodeMenu"));
-        menu.addAction(zh ? QStringLiteral("新建(&N)") : QStringLiteral("New(&N)"), this, &MainFrame::newPage);
-        QAction *paste = menu.addAction(zh ? QStringLiteral("粘贴(&P)") : QStringLiteral("Paste(&P)"),
-                                        this, &MainFrame::pastePage);
+        menu.addAction(zh ? QStringLiteral("新建(&N)") : QStringLiteral("New(&N)"), this,
+                       &MainFrame::newPage);
+        QAction *paste =
+            menu.addAction(zh ? QStringLiteral("粘贴(&P)") : QStringLiteral("Paste(&P)"), this,
+                           &MainFrame::pastePage);
         paste->setEnabled(m_session.pageOnClipboard());
     } else if (node > kPageNodeBase) {
         m_tree->setCurrentItem(item);
@@ -159,11 +165,15 @@ void MainFrame::onTreeContextMenu(const QPoint &pos)
         if (page > 0)
             project().currentPage = page;
         menu.setObjectName(QStringLiteral("PageNodeMenu"));
-        menu.addAction(zh ? QStringLiteral("剪切") : QStringLiteral("Cut"), this, &MainFrame::cutPage);
-        menu.addAction(zh ? QStringLiteral("复制") : QStringLiteral("Copy"), this, &MainFrame::copyPage);
-        menu.addAction(zh ? QStringLiteral("删除") : QStringLiteral("Delete"), this, [this] { deletePage(true); });
-        QAction *attributes = menu.addAction(zh ? QStringLiteral("属性(&A)") : QStringLiteral("Attribute(&A)"),
-                                             this, &MainFrame::pageAttributes);
+        menu.addAction(zh ? QStringLiteral("剪切") : QStringLiteral("Cut"), this,
+                       &MainFrame::cutPage);
+        menu.addAction(zh ? QStringLiteral("复制") : QStringLiteral("Copy"), this,
+                       &MainFrame::copyPage);
+        menu.addAction(zh ? QStringLiteral("删除") : QStringLiteral("Delete"), this,
+                       [this] { deletePage(true); });
+        QAction *attributes =
+            menu.addAction(zh ? QStringLiteral("属性(&A)") : QStringLiteral("Attribute(&A)"), this,
+                           &MainFrame::pageAttributes);
         attributes->setEnabled(action(QStringLiteral("ToolsPageAttributes"))->isEnabled());
     } else {
         return;

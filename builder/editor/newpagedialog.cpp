@@ -34,7 +34,8 @@ NewPageDialog::NewPageDialog(EditorSession &session, QWidget *parent)
     auto *ok = new QPushButton(zh ? QStringLiteral("确认(&Y)") : QStringLiteral("OK(&Y)"), this);
     ok->setObjectName(QStringLiteral("BitBtn1"));
     ok->setDefault(true);
-    auto *cancel = new QPushButton(zh ? QStringLiteral("取消(&N)") : QStringLiteral("Cancel(&N)"), this);
+    auto *cancel =
+        new QPushButton(zh ? QStringLiteral("取消(&N)") : QStringLiteral("Cancel(&N)"), this);
     cancel->setObjectName(QStringLiteral("BitBtn2"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -50,8 +51,9 @@ NewPageDialog::NewPageDialog(EditorSession &session, QWidget *parent)
     const int n = proposedPageNumber(session.project);
     m_number->setValue(n);
     m_name->setText(proposedPageName(n));
-    connect(m_number, &QSpinBox::valueChanged, this,
-            [this](int value) { m_name->setText(pageNameAfterNumberChange(m_name->text(), value)); });
+    connect(m_number, &QSpinBox::valueChanged, this, [this](int value) {
+        m_name->setText(pageNameAfterNumberChange(m_name->text(), value));
+    });
     m_name->setFocus();
     m_name->selectAll();
     adjustSize();

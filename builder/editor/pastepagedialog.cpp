@@ -24,11 +24,14 @@ PastePageDialog::PastePageDialog(EditorSession &session, QWidget *parent)
     m_number->setRange(1, kMaxPage);
     m_number->setValue(1);
     auto *row = new QHBoxLayout;
-    row->addWidget(new QLabel(zh ? QStringLiteral("粘贴画面到:") : QStringLiteral("Paste window to:"), this));
+    row->addWidget(
+        new QLabel(zh ? QStringLiteral("粘贴画面到:") : QStringLiteral("Paste window to:"), this));
     row->addWidget(m_number);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(zh ? QStringLiteral("确认(&Y)") : QStringLiteral("OK(&Y)"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(zh ? QStringLiteral("取消(&N)") : QStringLiteral("Cancel(&N)"));
+    buttons->button(QDialogButtonBox::Ok)
+        ->setText(zh ? QStringLiteral("确认(&Y)") : QStringLiteral("OK(&Y)"));
+    buttons->button(QDialogButtonBox::Cancel)
+        ->setText(zh ? QStringLiteral("取消(&N)") : QStringLiteral("Cancel(&N)"));
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addWidget(buttons);

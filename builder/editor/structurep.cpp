@@ -103,7 +103,8 @@ void StructureP::renderSlot(int slot)
         m_images[size_t(slot)] = QImage();
         return;
     }
-    m_images[size_t(slot)] = renderElement(m_session.project, m_page, slot, m_session.renderOptions());
+    m_images[size_t(slot)] =
+        renderElement(m_session.project, m_page, slot, m_session.renderOptions());
 }
 
 void StructureP::PageRefresh()

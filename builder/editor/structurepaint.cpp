@@ -50,7 +50,8 @@ void StructureP::paintPage(QPainter &painter, const QRect &exposed)
         painter.setPen(Qt::red);
         painter.setBrush(Qt::red);
         for (int i = 0; i < kHandleCount; ++i)
-            painter.drawRect(QRect(handlePosition(Handle(i), frame), QSize(kHandleSize - 1, kHandleSize - 1)));
+            painter.drawRect(
+                QRect(handlePosition(Handle(i), frame), QSize(kHandleSize - 1, kHandleSize - 1)));
     }
     if (!m_areaDrawing.isNull()) {
         painter.setPen(dotted);
@@ -61,7 +62,8 @@ void StructureP::paintPage(QPainter &painter, const QRect &exposed)
         const int reference = m_area.referenceSlot();
         for (int s : m_area.members) {
             painter.setPen(Qt::black);
-            painter.setBrush(s == reference ? QBrush(Qt::red) : QBrush(palette().color(QPalette::Base)));
+            painter.setBrush(s == reference ? QBrush(Qt::red)
+                                            : QBrush(palette().color(QPalette::Base)));
             for (const QPoint &p : markerPositions(slotRect(r, s)))
                 painter.drawRect(QRect(p, QSize(5, 5)).adjusted(0, 0, -1, -1));
         }

@@ -113,10 +113,9 @@ void StructureP::canvasMove(QMouseEvent *event)
     switch (m_drag) {
     case Drag::None:
         if (const auto h = handleAt(pos)) {
-            static const Qt::CursorShape shapes[] = {Qt::SizeFDiagCursor, Qt::SizeVerCursor,
-                                                     Qt::SizeBDiagCursor, Qt::SizeHorCursor,
-                                                     Qt::SizeHorCursor,   Qt::SizeBDiagCursor,
-                                                     Qt::SizeVerCursor,   Qt::SizeFDiagCursor};
+            static const Qt::CursorShape shapes[] = {
+                Qt::SizeFDiagCursor, Qt::SizeVerCursor,   Qt::SizeBDiagCursor, Qt::SizeHorCursor,
+                Qt::SizeHorCursor,   Qt::SizeBDiagCursor, Qt::SizeVerCursor,   Qt::SizeFDiagCursor};
             m_canvas->setCursor(shapes[int(*h)]);
         } else if (slotAt(pos) >= 0) {
             m_canvas->setCursor(Qt::SizeAllCursor);
@@ -270,34 +269,45 @@ void StructureP::retranslate()
         action->setObjectName(QString::fromLatin1(name));
         return action;
     };
-    connect(add(m_elementMenu, "OrganAttribute", zh ? QStringLiteral("属性(&A)") : QStringLiteral("Attribute(&A)")),
+    connect(add(m_elementMenu, "OrganAttribute",
+                zh ? QStringLiteral("属性(&A)") : QStringLiteral("Attribute(&A)")),
             &QAction::triggered, this, [this] { openProperties(m_session.project.currentSlot); });
     connect(add(m_elementMenu, "N3", zh ? QStringLiteral("锁定(&L)") : QStringLiteral("Lock(&L)")),
             &QAction::triggered, this, &StructureP::N3Click);
-    connect(add(m_elementMenu, "MovSubstrateN", zh ? QStringLiteral("移至底层(&D)") : QStringLiteral("Move to the bottom(&M)")),
+    connect(add(m_elementMenu, "MovSubstrateN",
+                zh ? QStringLiteral("移至底层(&D)") : QStringLiteral("Move to the bottom(&M)")),
             &QAction::triggered, this, &StructureP::MovSubstrateNClick);
     m_elementMenu->addSeparator();
-    connect(add(m_elementMenu, "OrganCut", zh ? QStringLiteral("剪切(&U)") : QStringLiteral("Shear(&S)")),
+    connect(add(m_elementMenu, "OrganCut",
+                zh ? QStringLiteral("剪切(&U)") : QStringLiteral("Shear(&S)")),
             &QAction::triggered, this, &StructureP::cutRequested);
-    connect(add(m_elementMenu, "OrganCopy", zh ? QStringLiteral("复制(&C)") : QStringLiteral("Copy(&C)")),
+    connect(add(m_elementMenu, "OrganCopy",
+                zh ? QStringLiteral("复制(&C)") : QStringLiteral("Copy(&C)")),
             &QAction::triggered, this, &StructureP::copyRequested);
-    connect(add(m_elementMenu, "OrganDeleteItem", zh ? QStringLiteral("删除(&D)") : QStringLiteral("Delete(&D)")),
+    connect(add(m_elementMenu, "OrganDeleteItem",
+                zh ? QStringLiteral("删除(&D)") : QStringLiteral("Delete(&D)")),
             &QAction::triggered, this, [this] {
                 OrganDelete();
                 m_session.EditFileBackup();
             });
-    QAction *multi = add(m_elementMenu, "OrganMultiCopy", zh ? QStringLiteral("多重复制(&I)...") : QStringLiteral("Multiple copy(&I)..."));
+    QAction *multi =
+        add(m_elementMenu, "OrganMultiCopy",
+            zh ? QStringLiteral("多重复制(&I)...") : QStringLiteral("Multiple copy(&I)..."));
     connect(multi, &QAction::triggered, this, &StructureP::multipleCopyRequested);
 
     m_pageMenu = new QMenu(this);
     m_pageMenu->setObjectName(QStringLiteral("PageMenu"));
-    connect(add(m_pageMenu, "PageAttribute", zh ? QStringLiteral("属性(&A)") : QStringLiteral("Attribute(&A)")),
+    connect(add(m_pageMenu, "PageAttribute",
+                zh ? QStringLiteral("属性(&A)") : QStringLiteral("Attribute(&A)")),
             &QAction::triggered, this, &StructureP::pageAttributesRequested);
-    connect(add(m_pageMenu, "PagePaste", zh ? QStringLiteral("粘贴(&P)") : QStringLiteral("Paste(&P)")),
-            &QAction::triggered, this, &StructureP::pagePasteRequested);
-    connect(add(m_pageMenu, "PageRegisterSearch", zh ? QStringLiteral("寄存器查找(&L)") : QStringLiteral("Register Search(&L)")),
+    connect(
+        add(m_pageMenu, "PagePaste", zh ? QStringLiteral("粘贴(&P)") : QStringLiteral("Paste(&P)")),
+        &QAction::triggered, this, &StructureP::pagePasteRequested);
+    connect(add(m_pageMenu, "PageRegisterSearch",
+                zh ? QStringLiteral("寄存器查找(&L)") : QStringLiteral("Register Search(&L)")),
             &QAction::triggered, this, &StructureP::registerLookupRequested);
-    connect(add(m_pageMenu, "PageBulkChanges", zh ? QStringLiteral("批量修改(&B)") : QStringLiteral("Bulk changes(&B)")),
+    connect(add(m_pageMenu, "PageBulkChanges",
+                zh ? QStringLiteral("批量修改(&B)") : QStringLiteral("Bulk changes(&B)")),
             &QAction::triggered, this, &StructureP::batchModificationRequested);
 }
 

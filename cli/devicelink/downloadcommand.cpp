@@ -1,5 +1,6 @@
 #include "devicelink/downloadcommand.h"
 
+#include "devicelink/downloadrules.h"
 #include "devicelink/downloadrun.h"
 #include "devicelink/downloadtexts.h"
 #include "devicelink/portchoice.h"
@@ -31,10 +32,7 @@ QString joinedAddresses(const QList<quint32> &addresses)
 {
     QStringList names;
     for (quint32 a : addresses)
-        names << QStringLiteral("0x%1")
-                     .arg(a, 8, 16, QLatin1Char('0'))
-                     .toUpper()
-                     .replace(1, 1, QLatin1Char('x'));
+        names << flashAddressText(a);
     return names.join(QStringLiteral(", "));
 }
 

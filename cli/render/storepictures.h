@@ -1,12 +1,15 @@
 #pragma once
 
+#include "pictures/picturestore.h"
 #include "render/pagerenderer.h"
 
+#include <QHash>
 #include <QString>
 
 namespace brevix::cli {
 
-// The pictures of a project's picture store (the ".PIC" beside the project file).
+// The pictures of a project's picture library (the ".PIC" beside the project file), read-only:
+// a missing or unreadable library shows every picture as missing, as the editor does.
 class StorePictures : public PictureSource
 {
 public:
@@ -14,7 +17,8 @@ public:
     QImage picture(int number) const override;
 
 private:
-    QString m_storePath;
+    PictureStore m_store;
+    mutable QHash<int, QImage> m_cache;
 };
 
 } // namespace brevix::cli

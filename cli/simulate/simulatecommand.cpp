@@ -59,7 +59,8 @@ QJsonObject dumpPage(const sim::SimulatorSession &session)
                          {QStringLiteral("visible"), c.exists ? c.visible : true}};
         if (t.Kind[s] == 20 || t.Kind[s] == 26) {
             // Shapes compare all their words at once; report the sum the panel reports.
-            slot[QStringLiteral("value")] = static_cast<qint64>(sim::shapeSum(t, s, session.memory()));
+            slot[QStringLiteral("value")] =
+                static_cast<qint64>(sim::shapeSum(t, s, session.memory()));
             slot[QStringLiteral("left")] = c.rect.left();
             slot[QStringLiteral("top")] = c.rect.top();
         }
@@ -75,15 +76,21 @@ QJsonObject dumpPage(const sim::SimulatorSession &session)
 int SimulateCommand::run(const QStringList &arguments, CliContext &context)
 {
     QCommandLineParser parser;
-    parser.addOption({QStringLiteral("page"), QStringLiteral("page to show (default: the start page)"),
+    parser.addOption({QStringLiteral("page"),
+                      QStringLiteral("page to show (default: the start page)"),
                       QStringLiteral("N")});
-    parser.addOption({QStringLiteral("set"), QStringLiteral("set a word register"), QStringLiteral("AREA:ADDRESS=VALUE")});
-    parser.addOption({QStringLiteral("set-bit"), QStringLiteral("set a bit"), QStringLiteral("AREA:INDEX=0|1")});
-    parser.addOption({QStringLiteral("press"), QStringLiteral("press and release an element"), QStringLiteral("SLOT")});
-    parser.addOption({QStringLiteral("ticks"), QStringLiteral("100 ms ticks to run"), QStringLiteral("N")});
+    parser.addOption({QStringLiteral("set"), QStringLiteral("set a word register"),
+                      QStringLiteral("AREA:ADDRESS=VALUE")});
+    parser.addOption(
+        {QStringLiteral("set-bit"), QStringLiteral("set a bit"), QStringLiteral("AREA:INDEX=0|1")});
+    parser.addOption({QStringLiteral("press"), QStringLiteral("press and release an element"),
+                      QStringLiteral("SLOT")});
+    parser.addOption(
+        {QStringLiteral("ticks"), QStringLiteral("100 ms ticks to run"), QStringLiteral("N")});
     parser.addOption({QStringLiteral("face"), QStringLiteral("draw the whole panel front")});
     parser.addOption({QStringLiteral("dump"), QStringLiteral("print every element as JSON")});
-    parser.addOption({QStringLiteral("o"), QStringLiteral("PNG file to write"), QStringLiteral("FILE")});
+    parser.addOption(
+        {QStringLiteral("o"), QStringLiteral("PNG file to write"), QStringLiteral("FILE")});
     if (!parser.parse(QStringList{name()} + arguments))
         return reportUsage(context, *this, parser.errorText());
     if (parser.positionalArguments().size() != 1)
@@ -114,7 +121,9 @@ int SimulateCommand::run(const QStringList &arguments, CliContext &context)
         presses.push_back(slot);
     }
     bool ok = true;
-    const int ticks = parser.isSet(QStringLiteral("ticks")) ? parser.value(QStringLiteral("ticks")).toInt(&ok) : 0;
+    const int ticks = parser.isSet(QStringLiteral("ticks"))
+                          ? parser.value(QStringLiteral("ticks")).toInt(&ok)
+                          : 0;
     if (!ok || ticks < 0)
         return reportUsage(context, *this, QStringLiteral("bad --ticks"));
     int wantedPage = -1;
@@ -164,7 +173,8 @@ int SimulateCommand::run(const QStringList &arguments, CliContext &context)
         if (i % 5 == 0)
             session.tick500ms();
         if (i % 10 == 0)
-            memory.setWord(0, sim::kTick1s, static_cast<std::uint16_t>(memory.word(0, sim::kTick1s) + 1));
+            memory.setWord(0, sim::kTick1s,
+                           static_cast<std::uint16_t>(memory.word(0, sim::kTick1s) + 1));
         session.page()->refresh();
     }
 

@@ -11,11 +11,15 @@ public:
     QString name() const override { return QStringLiteral("simulate"); }
     QString usage() const override
     {
-        return QStringLiteral("simulate KX.bin [--page N] [--set AREA:ADDRESS=VALUE ...] "
-                              "[--set-bit AREA:INDEX=0|1 ...] [--press SLOT ...] [--ticks N] [--face] "
-                              "[--dump] [-o page.png]");
+        return QStringLiteral(
+            "simulate KX.bin [--page N] [--set AREA:ADDRESS=VALUE ...] "
+            "[--set-bit AREA:INDEX=0|1 ...] [--press SLOT ...] [--ticks N] [--face] "
+            "[--dump] [-o page.png]");
     }
-    QString summary() const override { return QStringLiteral("run a page of a download image and save it"); }
+    QString summary() const override
+    {
+        return QStringLiteral("run a page of a download image and save it");
+    }
     int run(const QStringList &arguments, CliContext &context) override;
 };
 

@@ -81,8 +81,8 @@ void writePictureArea(ImageWriter &image, const PictureRows &rows, BuildResult &
         const QImage picture = decodePicture(row.Pic, row.Ext);
         if (picture.isNull()) {
             result.notes.push_back(
-                {QStringLiteral("图片 %1%2 无法解码, 已跳过 ！").arg(row.ID).arg(row.Ext),
-                 QStringLiteral("Picture %1%2 cannot be decoded; skipped!")
+                {QStringLiteral("图片 %1%2 无法解码，已跳过 ！").arg(row.ID).arg(row.Ext),
+                 QStringLiteral("Picture %1%2 cannot be decoded; it was skipped!")
                      .arg(row.ID)
                      .arg(row.Ext)});
             continue;

@@ -65,10 +65,15 @@ QString sentLabel(qint64 sent, qint64 size)
         .arg((size % 1024) / 100);
 }
 
+QString flashAddressText(std::uint32_t address)
+{
+    return QStringLiteral("0x") +
+           QStringLiteral("%1").arg(address, 8, 16, QLatin1Char('0')).toUpper();
+}
+
 QString pictureLogLine(std::uint32_t address, int count)
 {
-    return QStringLiteral("TxToFlash: 0x") +
-           QStringLiteral("%1").arg(address, 8, 16, QLatin1Char('0')).toUpper() +
+    return QStringLiteral("TxToFlash: ") + flashAddressText(address) +
            QStringLiteral(" WriteSize: ") + QString::number(count);
 }
 

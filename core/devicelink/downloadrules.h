@@ -28,6 +28,8 @@ void setPictureTarget(RegisterImage &image, std::uint32_t address, int count);
 int sentPercent(qint64 sent, qint64 size);
 // "4.0KB / 4.9KB": whole KB, then the remainder in hundreds of bytes (not a decimal fraction).
 QString sentLabel(qint64 sent, qint64 size);
+// "0x00200800": a flash address as the log shows it.
+QString flashAddressText(std::uint32_t address);
 // "TxToFlash: 0x00200800 WriteSize: 952"
 QString pictureLogLine(std::uint32_t address, int count);
 

@@ -239,10 +239,8 @@ bool DownloadRun::sendPictures(const QByteArray &file, DownloadReport &report)
         ++report.pictureBlocksSent;
         if (!waitForBlockTaken()) {
             report.unconfirmedPictureAddresses.append(address);
-            emit logLine(downloadtext::kUnconfirmedPicture.text(m_language)
-                             .arg(address, 8, 16, QLatin1Char('0'))
-                             .toUpper()
-                             .replace(QStringLiteral("0X"), QStringLiteral("0x")));
+            emit logLine(
+                downloadtext::kUnconfirmedPicture.text(m_language).arg(flashAddressText(address)));
         }
         offset += n;
         status(Message::same(sentLabel(offset, size)));

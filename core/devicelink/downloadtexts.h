@@ -38,7 +38,7 @@ inline const Message kFileMissing{
 inline const Message kUnconfirmedBlock{QStringLiteral("面板未确认数据块 %1"),
                                        QStringLiteral("Block %1 not confirmed by the panel")};
 inline const Message kUnconfirmedPicture{
-    QStringLiteral("面板未确认图库块 0x%1"),
-    QStringLiteral("Picture block 0x%1 not confirmed by the panel")};
+    QStringLiteral("面板未确认图库块 %1"),
+    QStringLiteral("Picture block %1 not confirmed by the panel")};
 
 } // namespace brevix::downloadtext

@@ -19,7 +19,8 @@ void encodeInstruction(char *at, const MacroRow &row)
 {
     at[0] = char(row.Code);
     // Only the register flag of each operand reaches the panel; bit addresses are not encoded.
-    at[1] = char((row.BIT & 0x03) | (row.A1t & 0x01) << 2 | (row.A2t & 0x01) << 3 | (row.A3t & 0x01) << 4);
+    at[1] = char((row.BIT & 0x03) | (row.A1t & 0x01) << 2 | (row.A2t & 0x01) << 3 |
+                 (row.A3t & 0x01) << 4);
     putWord(at + 2, row.A1v);
     putWord(at + 4, row.A2v);
     putWord(at + 6, row.A3v);
@@ -29,14 +30,16 @@ void encodeInstruction(char *at, const MacroRow &row)
 
 bool isCompiledMacroCode(std::uint8_t code)
 {
-    return (code >= MacAdd && code <= MacMov) || (code >= MacIfEq && code <= MacIfLe) || code == MacGoto ||
-           code == MacLabel || code == MacEnd;
+    return (code >= MacAdd && code <= MacMov) || (code >= MacIfEq && code <= MacIfLe) ||
+           code == MacGoto || code == MacLabel || code == MacEnd;
 }
 
 Message macroTooLongMessage()
 {
-    return {QStringLiteral("宏程序代码行数超过 80 ！\r已放弃生成宏指令 ！"),
-            QStringLiteral("The macro has more than 80 code lines!\rThe macro instructions were not generated!")};
+    return {
+        QStringLiteral("宏程序代码行数超过 80 ！\r已放弃生成宏指令 ！"),
+        QStringLiteral(
+            "The macro has more than 80 code lines!\rThe macro instructions were not generated!")};
 }
 
 MacroArea ChangeMacCmd(const MacroRows &rows)
@@ -51,7 +54,8 @@ MacroArea ChangeMacCmd(const MacroRows &rows)
             continue;
         ++area.instructionCount;
         if (area.instructionCount <= kMacroMaxCompiled)
-            encodeInstruction(data + kHeaderBytes + kRecordBytes * (area.instructionCount - 1), row);
+            encodeInstruction(data + kHeaderBytes + kRecordBytes * (area.instructionCount - 1),
+                              row);
     }
     if (area.instructionCount > kMacroMaxCompiled) {
         // The panel cannot hold the macro: leave it out entirely rather than cut it short.

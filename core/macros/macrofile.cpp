@@ -67,11 +67,13 @@ Result parseMacroFile(const QByteArray &bytes, MacroRows &rows)
     const qsizetype records = bytes.size() / kRecordSize - 1;
     for (qsizetype i = 0; i < records && i < kMacroRowsShown; ++i) {
         MacroRow row;
-        std::memcpy(static_cast<void *>(&row), bytes.constData() + (i + 1) * kRecordSize, size_t(kRecordSize));
+        std::memcpy(static_cast<void *>(&row), bytes.constData() + (i + 1) * kRecordSize,
+                    size_t(kRecordSize));
         // A damaged length byte must not reach past the text; keep at most 50 bytes.
         const char *text = bytes.constData() + (i + 1) * kRecordSize + kSignatureOffset;
         const qsizetype length = std::min<qsizetype>(std::uint8_t(text[0]), kMacroCommentMax);
-        row.Comment.setBytes(QByteArray(text + 1, gbkCutLength(text + 1, length, kMacroCommentMax)));
+        row.Comment.setBytes(
+            QByteArray(text + 1, gbkCutLength(text + 1, length, kMacroCommentMax)));
         rows.push_back(row);
     }
     return Result::success();

@@ -33,7 +33,8 @@ Result checkMacroLabels(const MacroRows &rows)
         const auto target = jumpTarget(rows[size_t(i)]);
         if (target && !labels.count(*target)) {
             const QString where = QStringLiteral("L# %1, LABEL %2 ").arg(i + 1).arg(*target);
-            return Result::failure(where.trimmed() + QStringLiteral(" 未定义！"), where + QStringLiteral("undefined!"));
+            return Result::failure(where.trimmed() + QStringLiteral(" 未定义！"),
+                                   where + QStringLiteral("undefined!"));
         }
     }
     std::map<std::uint16_t, int> seen;
@@ -43,7 +44,8 @@ Result checkMacroLabels(const MacroRows &rows)
             continue;
         if (!seen.emplace(row.A1v, i).second) {
             const QString where = QStringLiteral("L# %1, LABEL %2 ").arg(i + 1).arg(row.A1v);
-            return Result::failure(where.trimmed() + QStringLiteral(" 重复！"), where + QStringLiteral("repeated!"));
+            return Result::failure(where.trimmed() + QStringLiteral(" 重复！"),
+                                   where + QStringLiteral("repeated!"));
         }
     }
     return Result::success();

@@ -18,19 +18,27 @@ const QString kColumns = QStringLiteral("OPt, BIT, A1t, A1v, A2t, A2v, A3t, A3v,
 Message queryFailed(const QString &path, const QSqlQuery &query)
 {
     const QString detail = query.lastError().text();
-    return {QStringLiteral("宏存储 %1 读写失败 ！\n%2").arg(path, detail),
-            QStringLiteral("The macro store %1 could not be read or written!\n%2").arg(path, detail)};
+    return {
+        QStringLiteral("宏存储 %1 读写失败 ！\n%2").arg(path, detail),
+        QStringLiteral("The macro store %1 could not be read or written!\n%2").arg(path, detail)};
 }
 
-std::uint8_t byteOf(const QVariant &v) { return std::uint8_t(v.toLongLong() & 0xFF); }
-std::uint16_t wordOf(const QVariant &v) { return std::uint16_t(v.toLongLong() & 0xFFFF); }
+std::uint8_t byteOf(const QVariant &v)
+{
+    return std::uint8_t(v.toLongLong() & 0xFF);
+}
+std::uint16_t wordOf(const QVariant &v)
+{
+    return std::uint16_t(v.toLongLong() & 0xFFFF);
+}
 
 void setCommentFromColumn(MacroRow &row, const QVariant &value)
 {
     // Another tool may have written the GBK bytes as a blob rather than as text.
     if (value.typeId() == QMetaType::QByteArray) {
         const QByteArray bytes = value.toByteArray();
-        row.Comment.setBytes(bytes.left(gbkCutLength(bytes.constData(), bytes.size(), kMacroCommentMax)));
+        row.Comment.setBytes(
+            bytes.left(gbkCutLength(bytes.constData(), bytes.size(), kMacroCommentMax)));
     } else {
         row.setComment(value.toString());
     }
@@ -113,11 +121,12 @@ Result MacroStore::ADOSaveFile(const MacroRows &rows) const
         db.rollback();
         return Result::failure(failure);
     }
-    query.prepare(QStringLiteral("INSERT INTO Mac (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)").arg(kColumns));
+    query.prepare(
+        QStringLiteral("INSERT INTO Mac (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)").arg(kColumns));
     const int last = lastNonEmptyRow(rows);
     for (int i = 0; i <= last; ++i) {
         const MacroRow &row = rows[size_t(i)];
-        const QVariantList values = {row.Code, row.BIT, row.A1t, row.A1v, row.A2t,
+        const QVariantList values = {row.Code, row.BIT, row.A1t, row.A1v,           row.A2t,
                                      row.A2v,  row.A3t, row.A3v, row.Comment.text()};
         for (int c = 0; c < values.size(); ++c)
             query.bindValue(c, values[c]);

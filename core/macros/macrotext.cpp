@@ -40,8 +40,10 @@ QString MacReStr(std::uint8_t type, std::uint16_t value, std::uint8_t bitFlags)
 
 MacroRowText MacCodeToStr(const MacroRow &row)
 {
-    static const std::array<const char *, 10> arithmetic = {"+", "-", "x", "/", "%", "|", "&", "^", "<<", ">>"};
-    static const std::array<const char *, 6> compare = {" == ", " != ", " >  ", " >= ", " <  ", " <= "};
+    static const std::array<const char *, 10> arithmetic = {"+", "-", "x", "/",  "%",
+                                                            "|", "&", "^", "<<", ">>"};
+    static const std::array<const char *, 6> compare = {" == ", " != ", " >  ",
+                                                        " >= ", " <  ", " <= "};
 
     const QString a1 = MacReStr(row.A1t, row.A1v, row.BIT);
     const QString a2 = MacReStr(row.A2t, row.A2v, row.BIT);
@@ -51,9 +53,11 @@ MacroRowText MacCodeToStr(const MacroRow &row)
     const int code = row.Code;
 
     if (code >= MacAdd && code <= MacShr)
-        return {a1 + " = " + a2 + " " + QLatin1String(arithmetic[size_t(code - MacAdd)]) + " " + a3 + s};
+        return {a1 + " = " + a2 + " " + QLatin1String(arithmetic[size_t(code - MacAdd)]) + " " +
+                a3 + s};
     if (code >= MacIfEq && code <= MacIfLe)
-        return {"IF  " + a1 + QLatin1String(compare[size_t(code - MacIfEq)]) + a2 + " THEN  GOTO  LABEL " + a3 + s};
+        return {"IF  " + a1 + QLatin1String(compare[size_t(code - MacIfEq)]) + a2 +
+                " THEN  GOTO  LABEL " + a3 + s};
     switch (code) {
     case MacMov:
         return {a1 + " = " + a2 + s};

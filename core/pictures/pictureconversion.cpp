@@ -8,7 +8,7 @@ namespace brevix {
 
 namespace {
 
-constexpr int kMaxDimension = 0xFFFF; // width and height are written as 16-bit numbers
+constexpr int kMaxDimension = 0xFFFF;     // width and height are written as 16-bit numbers
 constexpr int kMaxDownloadPictures = 255; // the count byte
 
 QString skippedLine(const PictureRow &row)
@@ -23,19 +23,12 @@ Message undecodableMessage(const PictureRow &row)
             QStringLiteral("Picture %1 cannot be decoded; it was skipped!").arg(name)};
 }
 
-Message tooLargeMessage(const PictureRow &row, const QImage &image)
-{
-    const QString name = skippedLine(row);
-    const QString size = QStringLiteral("%1 x %2").arg(image.width()).arg(image.height());
-    return {QStringLiteral("图片 %1 尺寸 %2 过大，已跳过 ！").arg(name, size),
-            QStringLiteral("Picture %1 is too large (%2); it was skipped!").arg(name, size)};
-}
-
 Message tooManyMessage(const PictureRow &row)
 {
     const QString name = skippedLine(row);
     return {QStringLiteral("图片 %1 超出 255 张图片的上限，已跳过 ！").arg(name),
-            QStringLiteral("Picture %1 is beyond the limit of 255 pictures; it was skipped!").arg(name)};
+            QStringLiteral("Picture %1 is beyond the limit of 255 pictures; it was skipped!")
+                .arg(name)};
 }
 
 // The decoded picture, or nothing (listed as skipped) when it cannot be used.
@@ -44,10 +37,6 @@ std::optional<QImage> usableImage(const PictureRow &row, PictureConversion &resu
     const QImage image = decodePicture(row.Pic, row.Ext);
     if (image.isNull()) {
         result.undecodable.push_back({row.ID, row.Ext, undecodableMessage(row)});
-        return std::nullopt;
-    }
-    if (image.width() > kMaxDimension || image.height() > kMaxDimension) {
-        result.undecodable.push_back({row.ID, row.Ext, tooLargeMessage(row, image)});
         return std::nullopt;
     }
     return image;
@@ -127,6 +116,9 @@ QImage decodePicture(const QByteArray &data, const QString &ext)
     } else if (kind == QLatin1String(".jpg")) {
         image.loadFromData(data, "JPEG");
     }
+    // A picture record holds its size in 16 bits; anything larger cannot reach the panel.
+    if (image.width() > kMaxDimension || image.height() > kMaxDimension)
+        return QImage();
     return image;
 }
 
@@ -143,7 +135,8 @@ PictureConversion BmpToArray(const PictureRows &rows, PicturePass pass)
 Message spiLimitMessage()
 {
     return {QStringLiteral("扩展 SPI 图库超过 8.0 MB ！\r已放弃生成扩展图库文件 ！"),
-            QStringLiteral("The extended SPI picture library exceeds 8.0 MB!\rThe extended picture file was not generated!")};
+            QStringLiteral("The extended SPI picture library exceeds 8.0 MB!\rThe extended picture "
+                           "file was not generated!")};
 }
 
 } // namespace brevix

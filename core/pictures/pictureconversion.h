@@ -11,8 +11,8 @@
 namespace brevix {
 
 // Decodes a stored picture by its Ext (".bmp" through Qt's BMP reader, retried without the last
-// two bytes; ".jpg" as JPEG; case-insensitive). Anything else, or data that does not decode,
-// gives a null image.
+// two bytes; ".jpg" as JPEG; case-insensitive). Anything else, data that does not decode, or a
+// picture wider or higher than 65535 (its record cannot hold the size) gives a null image.
 QImage decodePicture(const QByteArray &data, const QString &ext);
 
 enum class PicturePass {
@@ -25,8 +25,9 @@ struct UndecodablePicture
 {
     int id = 0;
     QString ext;
-    Message
-        message; // "图片 3.bmp 无法解码, 已跳过 ！" / "Picture 3.bmp cannot be decoded; skipped!"
+    // "图片 3.bmp 无法解码，已跳过 ！" / "Picture 3.bmp cannot be decoded; it was skipped!";
+    // also given for a picture beyond the 255th of KX.bin.
+    Message message;
 };
 
 struct PictureConversion

@@ -23,7 +23,8 @@ Message queryFailed(const QString &path, const QSqlQuery &query)
 {
     const QString detail = query.lastError().text();
     return {QStringLiteral("图库 %1 读写失败 ！\n%2").arg(path, detail),
-            QStringLiteral("The picture library %1 could not be read or written!\n%2").arg(path, detail)};
+            QStringLiteral("The picture library %1 could not be read or written!\n%2")
+                .arg(path, detail)};
 }
 
 PictureRow rowFromQuery(const QSqlQuery &query, bool withData)
@@ -66,8 +67,9 @@ Result PictureStore::openFile(const QString &storePath)
     QSqlQuery probe(connection->database());
     if (!probe.exec(QStringLiteral("SELECT %1 FROM PData LIMIT 0").arg(kAllColumns))) {
         const QString detail = probe.lastError().text();
-        return Result::failure(QStringLiteral("%1 不是有效的图库 ！\n%2").arg(storePath, detail),
-                               QStringLiteral("%1 is not a valid picture library!\n%2").arg(storePath, detail));
+        return Result::failure(
+            QStringLiteral("%1 不是有效的图库 ！\n%2").arg(storePath, detail),
+            QStringLiteral("%1 is not a valid picture library!\n%2").arg(storePath, detail));
     }
     m_connection = std::move(connection);
     m_path = storePath;
@@ -79,7 +81,8 @@ Result PictureStore::ADOConnected(const QString &projectPath, const QString &tem
     close();
     const QString storePath = pictureStorePath(projectPath);
     if (!QFileInfo(storePath).isFile()) {
-        const QString migration = QFileInfo(projectPath).absoluteDir().filePath(kPictureMigrationName);
+        const QString migration =
+            QFileInfo(projectPath).absoluteDir().filePath(kPictureMigrationName);
         if (QFileInfo(migration).isFile()) {
             // Take over a library left under the old name; it goes only once the copy exists.
             if (!QFile::copy(migration, storePath))
@@ -87,7 +90,8 @@ Result PictureStore::ADOConnected(const QString &projectPath, const QString &tem
                                        QStringLiteral("Cannot create %1!").arg(storePath));
             QFile::remove(migration);
         } else {
-            const QString source = templatePath.isEmpty() ? pictureTemplatePath(WorkFolder()) : templatePath;
+            const QString source =
+                templatePath.isEmpty() ? pictureTemplatePath(WorkFolder()) : templatePath;
             if (Result created = createStoreFromTemplate(source, storePath); !created)
                 return created;
         }
@@ -115,10 +119,12 @@ Result PictureStore::rows(PictureRows &out, bool withData) const
 {
     out.clear();
     if (!isOpen())
-        return Result::failure(QStringLiteral("图库未打开 ！"), QStringLiteral("The picture library is not open!"));
+        return Result::failure(QStringLiteral("图库未打开 ！"),
+                               QStringLiteral("The picture library is not open!"));
     QSqlQuery query(m_connection->database());
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT %1 FROM PData WHERE PID=1 ORDER BY ID").arg(kAllColumns)))
+    if (!query.exec(
+            QStringLiteral("SELECT %1 FROM PData WHERE PID=1 ORDER BY ID").arg(kAllColumns)))
         return Result::failure(queryFailed(m_path, query));
     while (query.next())
         out.push_back(rowFromQuery(query, withData));
@@ -163,8 +169,9 @@ Result PictureStore::rowFromFile(const QString &file, PictureRow &row) const
     const QFileInfo info(file);
     const QString ext = QLatin1Char('.') + info.suffix().toLower();
     if (!isAcceptedExtension(ext))
-        return Result::failure(QStringLiteral("只能添加 .bmp 或 .jpg 图片: %1").arg(file),
-                               QStringLiteral("Only .bmp and .jpg pictures can be added: %1").arg(file));
+        return Result::failure(
+            QStringLiteral("只能添加 .bmp 或 .jpg 图片: %1").arg(file),
+            QStringLiteral("Only .bmp and .jpg pictures can be added: %1").arg(file));
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly))
         return Result::failure(QStringLiteral("无法读取文件 %1 ！").arg(file),
@@ -173,7 +180,8 @@ Result PictureStore::rowFromFile(const QString &file, PictureRow &row) const
     // Refuse what the compiler could not convert, before it is in the library.
     if (decodePicture(row.Pic, ext).isNull()) {
         const Message format = pictureFormatMessage();
-        return Result::failure(format.zh + QStringLiteral(" ") + file, format.en + QStringLiteral(": ") + file);
+        return Result::failure(format.zh + QStringLiteral(" ") + file,
+                               format.en + QStringLiteral(": ") + file);
     }
     row.FName = info.fileName();
     row.Ext = ext;
@@ -184,7 +192,8 @@ Result PictureStore::rowFromFile(const QString &file, PictureRow &row) const
 Result PictureStore::SavePicture(int pid, int id, const QString &file)
 {
     if (!isOpen())
-        return Result::failure(QStringLiteral("图库未打开 ！"), QStringLiteral("The picture library is not open!"));
+        return Result::failure(QStringLiteral("图库未打开 ！"),
+                               QStringLiteral("The picture library is not open!"));
     PictureRow row;
     if (Result read = rowFromFile(file, row); !read)
         return read;
@@ -200,7 +209,8 @@ Result PictureStore::SavePicture(int pid, int id, const QString &file)
     query.addBindValue(row.Pic);
     query.addBindValue(row.Note);
     if (!query.exec())
-        return Result::failure(picture(id) ? pictureNumberUsedMessage(id) : queryFailed(m_path, query));
+        return Result::failure(picture(id) ? pictureNumberUsedMessage(id)
+                                           : queryFailed(m_path, query));
     return Result::success();
 }
 
@@ -246,7 +256,8 @@ Result PictureStore::SaveAsPic(int id, const QString &chosen, QString *writtenPa
         return Result::failure(pictureMissingMessage());
     const QString path = chosen + row->Ext;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(row->Pic) != row->Pic.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || file.write(row->Pic) != row->Pic.size() ||
+        !file.commit())
         return Result::failure(QStringLiteral("无法写入文件 %1 ！").arg(path),
                                QStringLiteral("Cannot write the file %1!").arg(path));
     if (writtenPath)
@@ -257,7 +268,8 @@ Result PictureStore::SaveAsPic(int id, const QString &chosen, QString *writtenPa
 Result PictureStore::compact()
 {
     if (!isOpen())
-        return Result::failure(QStringLiteral("图库未打开 ！"), QStringLiteral("The picture library is not open!"));
+        return Result::failure(QStringLiteral("图库未打开 ！"),
+                               QStringLiteral("The picture library is not open!"));
     QSqlQuery query(m_connection->database());
     if (!query.exec(QStringLiteral("VACUUM")))
         return Result::failure(compactFailedMessage(query.lastError().text()));
@@ -294,12 +306,17 @@ int newPictureNumber(int lastId, bool spiLibrary)
 
 QString pictureSizeText(int width, int height, qint64 dataSize)
 {
-    return QStringLiteral("%1(W)*%2(H)   %3.%4 KB").arg(width).arg(height).arg(dataSize / 1024).arg(dataSize % 1024);
+    return QStringLiteral("%1(W)*%2(H)   %3.%4 KB")
+        .arg(width)
+        .arg(height)
+        .arg(dataSize / 1024)
+        .arg(dataSize % 1024);
 }
 
 Message pictureMissingMessage()
 {
-    return {QStringLiteral("该图片已经不存在 ！"), QStringLiteral("The picture does not already exist!")};
+    return {QStringLiteral("该图片已经不存在 ！"),
+            QStringLiteral("The picture does not already exist!")};
 }
 
 Message pictureFormatMessage()
@@ -309,13 +326,15 @@ Message pictureFormatMessage()
 
 Message systemPictureReservedMessage()
 {
-    return {QStringLiteral("0 是系统保留库 ！"), QStringLiteral("0 Is reserved for the system library!")};
+    return {QStringLiteral("0 是系统保留库 ！"),
+            QStringLiteral("0 Is reserved for the system library!")};
 }
 
 Message pictureNumberUsedMessage(int id)
 {
     return {QStringLiteral("图片编号 %1 已经被使用 ！请先删除该图片或选择其它编号。").arg(id),
-            QStringLiteral("Picture number %1 is already in use! Delete that picture first or choose another number.")
+            QStringLiteral("Picture number %1 is already in use! Delete that picture first or "
+                           "choose another number.")
                 .arg(id)};
 }
 

@@ -16,7 +16,8 @@ QAtomicInt connectionCounter;
 } // namespace
 
 SqliteConnection::SqliteConnection(const QString &purpose)
-    : m_name(QStringLiteral("brevix-%1-%2").arg(purpose).arg(connectionCounter.fetchAndAddRelaxed(1)))
+    : m_name(
+          QStringLiteral("brevix-%1-%2").arg(purpose).arg(connectionCounter.fetchAndAddRelaxed(1)))
 {
 }
 
@@ -70,7 +71,8 @@ Result createStoreFromTemplate(const QString &templatePath, const QString &path)
     if (!QFile::copy(templatePath, path))
         return Result::failure(QStringLiteral("无法创建 %1 ！").arg(path),
                                QStringLiteral("Cannot create %1!").arg(path));
-    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner | QFileDevice::ReadOwner);
+    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner |
+                                    QFileDevice::ReadOwner);
     return Result::success();
 }
 

@@ -9,14 +9,21 @@ namespace brevix {
 
 namespace {
 
-// A colour the lamp itself does not use, so that only the surroundings turn transparent.
+// The colour that marks the lamp's surroundings. The stored rule can pick one of the lamp's own
+// colours (ForeColor 0 on a white BackColor gives black, the rim's colour), which would punch
+// the rim or the inside out of the picture; then the nearest colour the lamp does not use
+// takes its place.
 int lampTransparentColour(int foreColour, int backColour)
 {
+    int key = 0xFFFFFF;
     if (foreColour != 0 && foreColour != 2)
-        return complementColour(foreColour);
-    if (backColour == 0xFFFFFF)
-        return complementColour(backColour);
-    return 0xFFFFFF;
+        key = complementColour(foreColour);
+    else if (backColour == 0xFFFFFF)
+        key = complementColour(backColour);
+    const QRgb fore = panelRgb(foreColour), back = panelRgb(backColour);
+    while (panelRgb(key) == fore || panelRgb(key) == back)
+        key = (key + 0x010101) & 0xFFFFFF;
+    return key;
 }
 
 } // namespace

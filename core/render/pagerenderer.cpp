@@ -133,7 +133,7 @@ void drawElement(QPainter &painter, Project &project, int page, int slot,
     painter.drawImage(geometry.topLeft(), image);
 }
 
-QImage renderPage(Project &project, int page, const RenderOptions &options)
+QImage renderPageBackground(const Project &project, int page, const RenderOptions &options)
 {
     if (page < 0 || page >= kRecordCount)
         return {};
@@ -146,10 +146,18 @@ QImage renderPage(Project &project, int page, const RenderOptions &options)
     canvas.fill(panelRgb(project.pageBackColor(page)));
     canvas.outline(0, 0, size.width(), size.height(), gridColour, Stroke::Dotted);
     if (options.showGrid && options.gridX > 0 && options.gridY > 0) {
-        for (int x = options.gridY; x <= size.width(); x += options.gridY)
-            for (int y = options.gridX; y <= size.height(); y += options.gridX)
+        for (int x = options.gridY; x < size.width(); x += options.gridY)
+            for (int y = options.gridX; y < size.height(); y += options.gridX)
                 canvas.setPixel(x, y, gridColour);
     }
+    return image;
+}
+
+QImage renderPage(Project &project, int page, const RenderOptions &options)
+{
+    QImage image = renderPageBackground(project, page, options);
+    if (image.isNull())
+        return {};
     QPainter painter(&image);
     painter.translate(-kCanvasMargin, -kCanvasMargin);
     for (int slot = 0; slot < kSlotCount; ++slot)

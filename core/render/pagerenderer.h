@@ -55,6 +55,10 @@ QRect elementGeometry(const Project &project, int page, int slot);
 // Writes those repairs into the record, as the editor does when it makes an element's visual.
 void repairElementGeometry(Project &project, int page, int slot);
 
+// The page area without elements: the page background colour, the dotted page edge in the grid
+// colour and, when chosen, the grid dots. Page size from Project::pageSize.
+QImage renderPageBackground(const Project &project, int page, const RenderOptions &options);
+
 // The page as the editor shows it: page background and every element in slot order. The image
 // has the page size (Project::pageSize); element coordinates are shifted by the 5-pixel margin.
 QImage renderPage(Project &project, int page, const RenderOptions &options);

@@ -15,7 +15,12 @@ enum class Stroke { Solid, Dotted };
 class PixelCanvas
 {
 public:
-    explicit PixelCanvas(QImage &image) : m_image(image) {}
+    // Works on 32-bit pixels; a picture in another format is converted first.
+    explicit PixelCanvas(QImage &image) : m_image(image)
+    {
+        if (m_image.format() != QImage::Format_ARGB32)
+            m_image.convertTo(QImage::Format_ARGB32);
+    }
 
     void setPixel(int x, int y, QRgb colour);
     void fill(QRgb colour) { m_image.fill(colour); }

@@ -275,13 +275,25 @@ void drawScale(QPainter &p, const SlotTables &t, int s, int w, int h)
 
 QImage drawControl(const DecodedPage &page, int s, const ControlLook &look)
 {
+    QImage picture;
+    drawControl(page, s, look, picture);
+    return picture;
+}
+
+void drawControl(const DecodedPage &page, int s, const ControlLook &look, QImage &image)
+{
     const SlotTables &t = page.tables;
     const int kind = t.Kind[s];
-    const int w = t.Width[s];
-    const int h = t.Height[s];
-    if (kind == 27 || w <= 0 || h <= 0)
-        return {};
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    // No display is larger than 480 pixels: a bigger control shows no more, so its picture is
+    // bounded (an image claiming 65,535 × 65,535 would otherwise ask for 16 GB).
+    const int w = std::min<int>(t.Width[s], kMaxControlSide);
+    const int h = std::min<int>(t.Height[s], kMaxControlSide);
+    if (kind == 27 || w <= 0 || h <= 0) {
+        image = QImage();
+        return;
+    }
+    if (image.size() != QSize(w, h) || image.format() != QImage::Format_ARGB32_Premultiplied)
+        image = QImage(w, h, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     const QColor back = windowsColor(look.focused ? kFocusColor : t.BackColor[s]);
@@ -337,7 +349,6 @@ QImage drawControl(const DecodedPage &page, int s, const ControlLook &look)
         // Pictures have no data in the simulator; other kinds have no look.
         break;
     }
-    return image;
 }
 
 void drawLine(QPainter &painter, const SlotTables &t, int s)

@@ -37,7 +37,7 @@ void PageRuntime::establish(int s)
     c.exists = true;
     c.rect = QRect(t.Left[s], t.Top[s], t.Width[s], t.Height[s]);
     if (t.Kind[s] == 34 && t.ByteC[s])
-        c.visible = false; // an invisible switch: still pressable where the panel has a key
+        c.visible = false; // an invisible switch is worked by a panel key, never on screen
     // Shapes take their place and visibility on the first tick even when every word is 0.
     if (t.Kind[s] == 20 || t.Kind[s] == 26)
         c.shownValue = -1;
@@ -87,7 +87,7 @@ void PageRuntime::redraw(int s)
         break;
     }
     look.text = c.shownText;
-    c.picture = drawControl(m_page, s, look);
+    drawControl(m_page, s, look, c.picture);
     c.pressed = false;
     m_redrawn = true;
 }

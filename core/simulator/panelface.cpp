@@ -70,7 +70,8 @@ void paintFace(QPainter &p, const FaceLayout &layout, const FaceState &state, co
     brand.setBold(true);
     p.setFont(brand);
     p.setPen(kDarkShadow);
-    p.drawText(QRect(24, 14, 160, 20), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Brevix"));
+    p.drawText(QRect(kKeyLeft, 4, 176, 20), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Brevix"));
     p.setRenderHint(QPainter::Antialiasing, false);
     const QRect d = layout.display;
     p.fillRect(d, state.displayShown ? kDarkShadow : kFaceGrey.darker(115));
@@ -125,8 +126,13 @@ void paintFace(QPainter &p, const FaceLayout &layout, const FaceState &state, co
     noticeFont.setPixelSize(14);
     p.setFont(noticeFont);
     p.setPen(QColor(0x80, 0, 0));
-    p.drawText(layout.notice, Qt::AlignLeft | Qt::AlignTop,
-               QString(kFaceNotice).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    // One line at a time: the Song face's own line spacing lets the lines touch.
+    const QStringList lines = kFaceNotice.split(QLatin1Char('\r'));
+    for (int n = 0; n < lines.size(); ++n) {
+        p.drawText(
+            QRect(layout.notice.left(), layout.notice.top() + n * 19, layout.notice.width(), 18),
+            Qt::AlignLeft | Qt::AlignVCenter, lines[n]);
+    }
     p.restore();
 }
 

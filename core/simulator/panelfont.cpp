@@ -1,5 +1,7 @@
 #include "simulator/panelfont.h"
 
+#include <array>
+
 namespace brevix::sim {
 
 namespace {
@@ -32,11 +34,19 @@ int fontCharHeight(int fontCode)
 
 QFont panelFont(int fontCode)
 {
-    substituteSongFace();
-    QFont font(QStringLiteral("宋体"));
-    font.setPixelSize(fontCharHeight(fontCode));
-    font.setStyleStrategy(QFont::NoAntialias);
-    return font;
+    // Built once per size: every redraw of a control sets its font, and a shared font keeps
+    // the font engine's lookup cached.
+    static const std::array<QFont, 8> fonts = [] {
+        substituteSongFace();
+        std::array<QFont, 8> made;
+        for (int code = 0; code < 8; ++code) {
+            made[code] = QFont(QStringLiteral("宋体"));
+            made[code].setPixelSize(kHeights[code]);
+            made[code].setStyleStrategy(QFont::NoAntialias);
+        }
+        return made;
+    }();
+    return fonts[fontCode & 7];
 }
 
 } // namespace brevix::sim

@@ -1,9 +1,6 @@
 #include "simulator/pressedlook.h"
 
-#if __has_include("imaging/picoratransforms.h")
 #include "imaging/picoratransforms.h"
-#define BREVIX_HAVE_PICORA 1
-#endif
 
 namespace brevix::sim {
 
@@ -11,11 +8,10 @@ void invertPicture(QImage &picture)
 {
     if (picture.isNull())
         return;
-#ifdef BREVIX_HAVE_PICORA
-    if (reverseColor(picture))
-        return;
-#endif
-    picture.invertPixels(QImage::InvertRgb);
+    // Through the panel tool's own transform library, as the pressed look has always been made.
+    // Its result is 24-bit; pressed keys and switches are opaque, so nothing is lost.
+    if (!reverseColor(picture))
+        picture.invertPixels(QImage::InvertRgb);
 }
 
 } // namespace brevix::sim

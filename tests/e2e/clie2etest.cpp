@@ -66,11 +66,15 @@ TEST(CliE2E, UnconfirmedBlocksAreNamedAndExitOne)
     ASSERT_TRUE(emulator.start());
     TempFolder folder;
     ASSERT_TRUE(writeBytes(folder.file(QStringLiteral("KX.bin")), patternBytes(3000, 23)));
+    ASSERT_TRUE(writeBytes(folder.file(QStringLiteral("SPI.bin")), patternBytes(100, 25)));
     const CliRun run = builderCli(
         {QStringLiteral("download"), QStringLiteral("--port"), hostPort(emulator), folder.path()});
     EXPECT_EQ(run.code, 1);
     EXPECT_TRUE(
         run.out.contains(QStringLiteral("not confirmed by the panel: KX.bin blocks 51, 52")))
+        << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains(
+        QStringLiteral("not confirmed by the panel: SPI.bin blocks at 0x00200000")))
         << run.out.toStdString();
 }
 

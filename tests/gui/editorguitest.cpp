@@ -315,7 +315,8 @@ private slots:
         });
         trigger("EditPastePage");
         QVERIFY(session->project.PageExists(4));
-        QCOMPARE(session->project.record(4).PageStrings[PageName].text(), QStringLiteral("新Window1"));
+        QCOMPARE(session->project.record(4).PageStrings[PageName].text(),
+                 QStringLiteral("新Window1"));
         QCOMPARE(editor()->page(), 4);
         QCOMPARE(frame->pageJumpList().at(4), QStringLiteral("4: 新Window1"));
     }
@@ -406,7 +407,8 @@ private slots:
         }
         frame->writeSettings();
         const BuilderSettings s = BuilderSettings::read(temp->file(QStringLiteral("Builder.ini")));
-        QCOMPARE(s.lastFileOpenItem, QStringLiteral("&1 ") + temp->file(QStringLiteral("Mill/Mill.KX3")));
+        QCOMPARE(s.lastFileOpenItem,
+                 QStringLiteral("&1 ") + temp->file(QStringLiteral("Mill/Mill.KX3")));
     }
 
     void saveAsCancelledRestoresThePath()

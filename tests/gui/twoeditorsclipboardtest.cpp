@@ -62,7 +62,8 @@ int runEditorRole(int argc, char *argv[], bool copying)
     frame.action(QStringLiteral("EditPaste"))->trigger();
     const PageRecord &r = session.project.record(1);
     const int s = session.project.currentSlot;
-    std::printf("pasted %d %d %d %s\n", r.Kind[s], r.Left[s], r.Top[s], r.TextA[s].bytes().constData());
+    std::printf("pasted %d %d %d %s\n", r.Kind[s], r.Left[s], r.Top[s],
+                r.TextA[s].bytes().constData());
     std::fflush(stdout);
     return 0;
 }
@@ -81,9 +82,10 @@ private slots:
         TempFolder temp;
         QProcess server;
         // -displayfd lets the server pick a free display and tell us its number.
-        server.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                            QStringLiteral("0"), QStringLiteral("800x600x24"), QStringLiteral("-nolisten"),
-                            QStringLiteral("tcp")});
+        server.start(xvfb,
+                     {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                      QStringLiteral("0"), QStringLiteral("800x600x24"),
+                      QStringLiteral("-nolisten"), QStringLiteral("tcp")});
         QVERIFY(server.waitForStarted(5000));
         QVERIFY(server.waitForReadyRead(10000));
         const QString display = QLatin1Char(':') + QString::fromLatin1(server.readLine()).trimmed();
@@ -99,7 +101,8 @@ private slots:
         copier.setProcessEnvironment(env);
         copier.start(self, {QString::fromLatin1(kRoleCopy)});
         QVERIFY(copier.waitForStarted(5000));
-        QTRY_VERIFY_WITH_TIMEOUT(copier.canReadLine() || copier.state() != QProcess::Running, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(copier.canReadLine() || copier.state() != QProcess::Running,
+                                 20000);
         QCOMPARE(copier.readLine().trimmed(), QByteArray("copied"));
 
         QProcess paster;

@@ -61,6 +61,7 @@ TEST(PictureLog, AddressInEightHexDigits)
     EXPECT_EQ(pictureLogLine(0x00200800, 952),
               QStringLiteral("TxToFlash: 0x00200800 WriteSize: 952"));
     EXPECT_EQ(pictureLogLine(0x002FF800, 1), QStringLiteral("TxToFlash: 0x002FF800 WriteSize: 1"));
+    EXPECT_EQ(flashAddressText(0x00abcdef), QStringLiteral("0x00ABCDEF"));
 }
 
 TEST(ControlMessage, BlockFieldsAndEndMark)

@@ -25,7 +25,8 @@ inline void put32(QByteArray &b, qint64 v)
 
 // depth 1, 4, 8 use the palette (index = position of the colour in it); 16 writes 5-6-5 bit
 // fields; 24 and 32 write BGR(A). topDown stores a negative height.
-inline QByteArray bmp(int width, int height, int depth, bool topDown, const std::vector<QColor> &palette,
+inline QByteArray bmp(int width, int height, int depth, bool topDown,
+                      const std::vector<QColor> &palette,
                       const std::function<int(int x, int y)> &index, const PixelFn &colour)
 {
     const int rowBytes = ((width * depth + 31) / 32) * 4;

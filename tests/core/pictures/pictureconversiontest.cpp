@@ -1,5 +1,5 @@
-#include "bmpbytes.h"
 #include "pictures/pictureconversion.h"
+#include "bmpbytes.h"
 #include "pictures/rgb565.h"
 
 #include <QBuffer>
@@ -29,8 +29,8 @@ QByteArray record(int width, int height, QColor c)
 
 std::uint32_t entry(const QByteArray &b, int offset)
 {
-    return std::uint8_t(b[offset]) | std::uint8_t(b[offset + 1]) << 8 | std::uint8_t(b[offset + 2]) << 16 |
-           std::uint32_t(std::uint8_t(b[offset + 3])) << 24;
+    return std::uint8_t(b[offset]) | std::uint8_t(b[offset + 1]) << 8 |
+           std::uint8_t(b[offset + 2]) << 16 | std::uint32_t(std::uint8_t(b[offset + 3])) << 24;
 }
 
 QColor checker(int x, int y)
@@ -47,7 +47,8 @@ struct BmpCase
 };
 
 class BmpDecoding : public ::testing::TestWithParam<BmpCase>
-{};
+{
+};
 
 TEST_P(BmpDecoding, ReadsEveryPixelInPlace)
 {
@@ -75,7 +76,8 @@ TEST_P(BmpDecoding, ReadsEveryPixelInPlace)
             const QColor want = expected(x, y);
             const QRgb got = image.pixel(x, y);
             // 16-bit files hold only the top bits; compare what the panel keeps.
-            EXPECT_EQ(rgb565(qRed(got), qGreen(got), qBlue(got)), rgb565(want.red(), want.green(), want.blue()))
+            EXPECT_EQ(rgb565(qRed(got), qGreen(got), qBlue(got)),
+                      rgb565(want.red(), want.green(), want.blue()))
                 << "pixel " << x << "," << y;
         }
     }
@@ -83,9 +85,9 @@ TEST_P(BmpDecoding, ReadsEveryPixelInPlace)
 
 INSTANTIATE_TEST_SUITE_P(Depths, BmpDecoding,
                          ::testing::Values(BmpCase{1, false}, BmpCase{4, false}, BmpCase{8, false},
-                                           BmpCase{16, false}, BmpCase{24, false}, BmpCase{32, false},
-                                           BmpCase{1, true}, BmpCase{8, true}, BmpCase{24, true},
-                                           BmpCase{32, true}));
+                                           BmpCase{16, false}, BmpCase{24, false},
+                                           BmpCase{32, false}, BmpCase{1, true}, BmpCase{8, true},
+                                           BmpCase{24, true}, BmpCase{32, true}));
 
 TEST(PictureDecoding, ReadsJpegAndIgnoresExtensionCase)
 {
@@ -116,7 +118,8 @@ TEST(DownloadPass, TakesPicturesBelow50AndListsTheRest)
                               row(3, bmptest::solidBmp(1, 2, QColor(255, 128, 64))),
                               row(55, bmptest::solidBmp(1, 1, Qt::blue))};
     const PictureConversion result = BmpToArray(rows, PicturePass::Download);
-    const QByteArray expected = QByteArray(1, 2) + record(2, 1, Qt::white) + record(1, 2, QColor(255, 128, 64));
+    const QByteArray expected =
+        QByteArray(1, 2) + record(2, 1, Qt::white) + record(1, 2, QColor(255, 128, 64));
     EXPECT_EQ(result.bytes.toHex(), expected.toHex());
     EXPECT_EQ(result.skippedList, QStringList{QStringLiteral("55.bmp")});
     EXPECT_TRUE(result.undecodable.empty());
@@ -140,7 +143,8 @@ TEST(DownloadPass, SkipsAnUndecodablePictureWithoutStaleData)
     EXPECT_EQ(result.bytes.toHex(), expected.toHex());
     ASSERT_EQ(result.undecodable.size(), 2u);
     EXPECT_EQ(result.undecodable[0].id, 2);
-    EXPECT_EQ(result.undecodable[0].message.en, QStringLiteral("Picture 2.bmp cannot be decoded; it was skipped!"));
+    EXPECT_EQ(result.undecodable[0].message.en,
+              QStringLiteral("Picture 2.bmp cannot be decoded; it was skipped!"));
     EXPECT_EQ(result.undecodable[0].message.zh, QStringLiteral("图片 2.bmp 无法解码，已跳过 ！"));
     EXPECT_EQ(result.undecodable[1].id, 4);
     EXPECT_TRUE(result.skippedList.isEmpty());
@@ -150,7 +154,8 @@ TEST(SpiPass, WritesDirectoryAndRecordsFrom210)
 {
     const QByteArray p51 = bmptest::solidBmp(2, 2, Qt::red);
     const QByteArray p60 = bmptest::solidBmp(1, 1, Qt::green);
-    const PictureRows rows = {row(3, bmptest::solidBmp(1, 1, Qt::blue)), row(51, p51), row(60, p60)};
+    const PictureRows rows = {row(3, bmptest::solidBmp(1, 1, Qt::blue)), row(51, p51),
+                              row(60, p60)};
     const PictureConversion result = BmpToArray(rows, PicturePass::Spi);
     ASSERT_EQ(result.bytes.size(), 210 + 12 + 6);
     EXPECT_EQ(result.bytes.left(4).toHex(), QByteArray("191a1b1c"));
@@ -162,14 +167,16 @@ TEST(SpiPass, WritesDirectoryAndRecordsFrom210)
             EXPECT_EQ(entry(result.bytes, offset), 0u) << "offset " << offset;
         }
     }
-    EXPECT_EQ(result.bytes.mid(210).toHex(), (record(2, 2, Qt::red) + record(1, 1, Qt::green)).toHex());
+    EXPECT_EQ(result.bytes.mid(210).toHex(),
+              (record(2, 2, Qt::red) + record(1, 1, Qt::green)).toHex());
     EXPECT_EQ(result.skippedList, QStringList{QStringLiteral("3.bmp")});
     EXPECT_FALSE(result.spiLimitExceeded);
 }
 
 TEST(SpiPass, Picture55LandsAtOffset20)
 {
-    const PictureRows rows = {row(0, bmptest::solidBmp(1, 1, Qt::white)), row(3, bmptest::solidBmp(1, 1, Qt::white)),
+    const PictureRows rows = {row(0, bmptest::solidBmp(1, 1, Qt::white)),
+                              row(3, bmptest::solidBmp(1, 1, Qt::white)),
                               row(55, bmptest::solidBmp(1, 1, Qt::white))};
     const PictureConversion result = BmpToArray(rows, PicturePass::Spi);
     EXPECT_EQ(entry(result.bytes, 20), 55u | 210u << 8);
@@ -178,24 +185,41 @@ TEST(SpiPass, Picture55LandsAtOffset20)
 
 TEST(SpiPass, Pictures50AndAbove100AreInNeitherImageAndNotListed)
 {
-    const PictureRows rows = {row(50, bmptest::solidBmp(1, 1, Qt::white)), row(101, bmptest::solidBmp(1, 1, Qt::white))};
+    const PictureRows rows = {row(50, bmptest::solidBmp(1, 1, Qt::white)),
+                              row(101, bmptest::solidBmp(1, 1, Qt::white))};
     const PictureConversion spi = BmpToArray(rows, PicturePass::Spi);
     EXPECT_EQ(spi.bytes.size(), 210);
     EXPECT_TRUE(spi.skippedList.isEmpty());
     const PictureConversion download = BmpToArray(rows, PicturePass::Download);
     EXPECT_EQ(download.bytes, QByteArray(1, '\0'));
-    EXPECT_EQ(download.skippedList, (QStringList{QStringLiteral("50.bmp"), QStringLiteral("101.bmp")}));
+    EXPECT_EQ(download.skippedList,
+              (QStringList{QStringLiteral("50.bmp"), QStringLiteral("101.bmp")}));
 }
 
 TEST(SpiPass, LimitAcceptsExactlyTheLastByteAndRefusesOneMore)
 {
     // 210 + 4 + 2 x 2422 x 1732 = 8,390,022 bytes exactly. One-bit files keep the input small.
-    auto blank = [](int w, int h) { return bmptest::bmp(w, h, 1, false, {Qt::black, Qt::white}, [](int, int) { return 0; }, {}); };
+    auto blank = [](int w, int h) {
+        return bmptest::bmp(w, h, 1, false, {Qt::black, Qt::white}, [](int, int) { return 0; }, {});
+    };
     const PictureConversion exact = BmpToArray({row(51, blank(2422, 1732))}, PicturePass::Spi);
     EXPECT_FALSE(exact.spiLimitExceeded);
     EXPECT_EQ(exact.bytes.size(), kSpiImageLimit);
     const PictureConversion over = BmpToArray({row(51, blank(2423, 1732))}, PicturePass::Spi);
     EXPECT_TRUE(over.spiLimitExceeded);
     EXPECT_TRUE(over.bytes.isEmpty());
-    EXPECT_EQ(spiLimitMessage().zh, QStringLiteral("扩展 SPI 图库超过 8.0 MB ！\r已放弃生成扩展图库文件 ！"));
+    EXPECT_EQ(spiLimitMessage().zh,
+              QStringLiteral("扩展 SPI 图库超过 8.0 MB ！\r已放弃生成扩展图库文件 ！"));
+}
+
+TEST(PictureDecoding, RefusesSizesARecordCannotHold)
+{
+    auto line = [](int w) {
+        return bmptest::bmp(w, 1, 1, false, {Qt::black, Qt::white}, [](int, int) { return 1; }, {});
+    };
+    EXPECT_EQ(decodePicture(line(65535), QStringLiteral(".bmp")).width(), 65535);
+    EXPECT_TRUE(decodePicture(line(65536), QStringLiteral(".bmp")).isNull());
+    const PictureConversion result = BmpToArray({row(1, line(65536))}, PicturePass::Download);
+    EXPECT_EQ(result.bytes, QByteArray(1, '\0'));
+    EXPECT_EQ(result.undecodable.size(), 1u);
 }

@@ -1,5 +1,5 @@
-#include "bmpbytes.h"
 #include "pictures/picturestore.h"
+#include "bmpbytes.h"
 #include "tempfolder.h"
 
 #include <QDir>
@@ -31,7 +31,8 @@ void writeFile(const QString &path, const QByteArray &data)
 void execOn(const QString &path, const QString &sql)
 {
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("direct"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("direct"));
         db.setDatabaseName(path);
         ASSERT_TRUE(db.open());
         QSqlQuery q(db);
@@ -83,8 +84,9 @@ TEST_F(PictureStoreTest, TakesOverPicDataPdbAndRemovesIt)
     const QString old = dir.file(QStringLiteral("PicData.pdb"));
     ASSERT_TRUE(QFile::copy(kTemplate, old));
     QFile::setPermissions(old, QFile::ReadOwner | QFile::WriteOwner);
-    execOn(old, QStringLiteral("INSERT INTO PData (ID, PID, FName, Ext, Pic, Folder, BMark, Pass, Note) "
-                               "VALUES (7, 1, 'old.bmp', '.bmp', x'00', 0, 0, '', 'old.bmp')"));
+    execOn(old,
+           QStringLiteral("INSERT INTO PData (ID, PID, FName, Ext, Pic, Folder, BMark, Pass, Note) "
+                          "VALUES (7, 1, 'old.bmp', '.bmp', x'00', 0, 0, '', 'old.bmp')"));
     open();
     EXPECT_FALSE(QFile::exists(old));
     EXPECT_EQ(ids(store), (std::vector<int>{0, 7}));
@@ -152,7 +154,8 @@ struct NumberCase
 };
 
 class PictureNumbering : public ::testing::TestWithParam<NumberCase>
-{};
+{
+};
 
 TEST_P(PictureNumbering, FollowsTheLastListedPicture)
 {
@@ -208,7 +211,8 @@ TEST_F(PictureStoreTest, SystemPictureCannotBeReplacedOrDeleted)
     const QString file = picture(QStringLiteral("a.bmp"));
     for (int id : {0, -1}) {
         EXPECT_EQ(store.ModifyPic(id, file).message().zh, QStringLiteral("0 是系统保留库 ！"));
-        EXPECT_EQ(store.Delrecord(id).message().en, QStringLiteral("0 Is reserved for the system library!"));
+        EXPECT_EQ(store.Delrecord(id).message().en,
+                  QStringLiteral("0 Is reserved for the system library!"));
     }
     EXPECT_EQ(ids(store), std::vector<int>{0});
 }
@@ -216,7 +220,8 @@ TEST_F(PictureStoreTest, SystemPictureCannotBeReplacedOrDeleted)
 TEST_F(PictureStoreTest, DeleteRemovesTheRowAndCompacts)
 {
     open();
-    ASSERT_TRUE(store.SavePicture(1, 1, picture(QStringLiteral("big.bmp"), Qt::red, 200, 200)).ok());
+    ASSERT_TRUE(
+        store.SavePicture(1, 1, picture(QStringLiteral("big.bmp"), Qt::red, 200, 200)).ok());
     const qint64 before = QFileInfo(store.path()).size();
     ASSERT_TRUE(store.Delrecord(1).ok());
     EXPECT_EQ(ids(store), std::vector<int>{0});
@@ -241,13 +246,15 @@ TEST_F(PictureStoreTest, ExportAppendsTheStoredExtension)
 TEST_F(PictureStoreTest, UndecodableStoredPictureGivesTheFormatMessage)
 {
     open();
-    execOn(store.path(), QStringLiteral("INSERT INTO PData (ID, PID, FName, Ext, Pic, Folder, BMark, Pass, Note) "
-                                        "VALUES (8, 1, 'x.bmp', '.bmp', x'424D0000', 0, 0, '', 'x.bmp')"));
+    execOn(store.path(),
+           QStringLiteral("INSERT INTO PData (ID, PID, FName, Ext, Pic, Folder, BMark, Pass, Note) "
+                          "VALUES (8, 1, 'x.bmp', '.bmp', x'424D0000', 0, 0, '', 'x.bmp')"));
     QImage image(3, 3, QImage::Format_RGB32);
     const Result loaded = store.loadImage(8, image);
     EXPECT_EQ(loaded.message().zh, QStringLiteral("BMP 图像格式异常 ！"));
     EXPECT_TRUE(image.isNull());
-    EXPECT_EQ(store.loadImage(9, image).message().en, QStringLiteral("The picture does not already exist!"));
+    EXPECT_EQ(store.loadImage(9, image).message().en,
+              QStringLiteral("The picture does not already exist!"));
 }
 
 TEST_F(PictureStoreTest, SeveralLibrariesOpenAtOnce)

@@ -11,7 +11,8 @@ struct ColourCase
 };
 
 class Rgb565 : public ::testing::TestWithParam<ColourCase>
-{};
+{
+};
 
 TEST_P(Rgb565, TakesTheTopBitsOfEachChannel)
 {
@@ -20,13 +21,14 @@ TEST_P(Rgb565, TakesTheTopBitsOfEachChannel)
     EXPECT_EQ(rgb565FromColorRef(std::uint32_t(c.r | c.g << 8 | c.b << 16)), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Colours, Rgb565,
-                         ::testing::Values(ColourCase{255, 128, 64, 0xFC08}, ColourCase{255, 255, 255, 0xFFFF},
-                                           ColourCase{255, 0, 0, 0xF800}, ColourCase{0, 255, 0, 0x07E0},
-                                           ColourCase{0, 0, 255, 0x001F}, ColourCase{0, 0, 0, 0x0000},
-                                           // No rounding: just below a step stays below it.
-                                           ColourCase{7, 3, 7, 0x0000}, ColourCase{8, 4, 8, 0x0821},
-                                           ColourCase{247, 251, 247, 0xF7DE}));
+INSTANTIATE_TEST_SUITE_P(
+    Colours, Rgb565,
+    ::testing::Values(ColourCase{255, 128, 64, 0xFC08}, ColourCase{255, 255, 255, 0xFFFF},
+                      ColourCase{255, 0, 0, 0xF800}, ColourCase{0, 255, 0, 0x07E0},
+                      ColourCase{0, 0, 255, 0x001F}, ColourCase{0, 0, 0, 0x0000},
+                      // No rounding: just below a step stays below it.
+                      ColourCase{7, 3, 7, 0x0000}, ColourCase{8, 4, 8, 0x0821},
+                      ColourCase{247, 251, 247, 0xF7DE}));
 
 TEST(PictureRecord, IsSizeThenPixelsTopDownLittleEndian)
 {
@@ -39,10 +41,15 @@ TEST(PictureRecord, IsSizeThenPixelsTopDownLittleEndian)
     image.setPixel(2, 1, qRgb(0, 0, 0));
     QByteArray out("x");
     appendPictureRecord(out, image);
-    const QByteArray expected = QByteArray::fromHex("78"          // what was there before
-                                                    "0300" "0200" // width, height
-                                                    "08FC" "00F8" "E007"
-                                                    "1F00" "FFFF" "0000");
+    const QByteArray expected = QByteArray::fromHex("78" // what was there before
+                                                    "0300"
+                                                    "0200" // width, height
+                                                    "08FC"
+                                                    "00F8"
+                                                    "E007"
+                                                    "1F00"
+                                                    "FFFF"
+                                                    "0000");
     EXPECT_EQ(out.toHex(), expected.toHex());
     EXPECT_EQ(pictureRecordSize(3, 2), 16);
 }

@@ -1,0 +1,1 @@
+brevix_add_bench(bench_picora SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/picorabench.cpp LIBS Brevix::Core)

@@ -1,0 +1,1 @@
+brevix_add_fuzzer(clipboardannouncement SOURCES clipboardannouncementfuzz.cpp LIBS Brevix::Core)
