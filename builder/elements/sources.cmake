@@ -13,6 +13,5 @@ target_sources(builderapp PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/../pictures/colordialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/../pictures/colorgrid.cpp
 )
-# The interface language and the start screen have no area of their own in the editor's list.
-include(${CMAKE_CURRENT_LIST_DIR}/../language/sources.cmake)
+# The start screen has no area of its own in the editor's list.
 include(${CMAKE_CURRENT_LIST_DIR}/../start/sources.cmake)
