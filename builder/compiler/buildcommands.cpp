@@ -150,11 +150,13 @@ PrologueOutcome runBuildCommand(BuildCommand command, const BuildCommandHooks &h
         if (folder.isEmpty())
             break;
         QDir().mkpath(folder);
-        const QString program = QDir(folder).filePath(QFileInfo(updateProgram()).fileName());
+        const QString source =
+            h.updateProgramPath.isEmpty() ? updateProgram() : h.updateProgramPath;
+        const QString program = QDir(folder).filePath(QFileInfo(source).fileName());
         const QString data = QDir(folder).filePath(QStringLiteral("Dat.bin"));
         QFile::remove(program);
         QFile::remove(data);
-        const bool copied = QFile::copy(updateProgram(), program);
+        const bool copied = QFile::copy(source, program);
         if (!QFile::copy(work.file(QStringLiteral("KX.bin")), data) || !copied)
             warn(h.window, {QStringLiteral("无法写入更新包: ") + folder,
                             QStringLiteral("Cannot write the update package: ") + folder});

@@ -34,6 +34,8 @@ struct BuildCommandHooks
     std::function<void(const QString &folder)> openFolder;
     // The save dialog of the update package; empty result = cancelled.
     std::function<QString(const QString &proposed)> askPackagePath;
+    // The update program the package carries; empty = the one beside the editor.
+    QString updateProgramPath;
 };
 
 // Where the prologue stopped, for callers and tests.
