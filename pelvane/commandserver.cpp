@@ -43,7 +43,9 @@ void CommandServer::acceptConnection()
             }
             // Delivered from the event loop, as posted messages are: a request may open a modal
             // box, during which this socket can go away.
-            for (const auto &[message, parameter] : requests) {
+            for (const auto &request : requests) {
+                const int message = request.first;
+                const qint64 parameter = request.second;
                 QMetaObject::invokeMethod(
                     this, [this, message, parameter] { emit requested(message, parameter); },
                     Qt::QueuedConnection);
