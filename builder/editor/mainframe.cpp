@@ -180,7 +180,12 @@ MainFrame::MainFrame(EditorSession &session, QWidget *parent)
     runMainFrameHooks(*this);
 }
 
-MainFrame::~MainFrame() = default;
+MainFrame::~MainFrame()
+{
+    // The page windows close while the base classes tear down; their activation signals must not
+    // reach a main window that is already half destroyed.
+    m_mdi->disconnect(this);
+}
 
 void MainFrame::buildStatusBar()
 {
