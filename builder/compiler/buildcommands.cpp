@@ -26,10 +26,17 @@ void warn(QWidget *window, const Message &message)
     QMessageBox::warning(window, kBuilderTitle, uiText(message));
 }
 
+// The companion programs sit beside the editor when installed; in the build tree each has its
+// own folder next to the editor's. Otherwise the name is left to the search path.
 QString besideEditor(const QString &name)
 {
-    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(name);
-    return QFileInfo::exists(path) ? path : name;
+    const QDir here(QCoreApplication::applicationDirPath());
+    for (const QString &path : {here.filePath(name), here.filePath(QStringLiteral("../") + name +
+                                                                   QLatin1Char('/') + name)}) {
+        if (QFileInfo::exists(path))
+            return QDir::cleanPath(path);
+    }
+    return name;
 }
 
 } // namespace
