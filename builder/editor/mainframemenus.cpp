@@ -25,7 +25,7 @@ struct Command
 };
 
 // A menu: its objectName and captions, then its commands ("-" is a separator).
-struct MenuSpec
+struct MenuEntry
 {
     const char *name;
     const char *zh;
@@ -34,9 +34,9 @@ struct MenuSpec
     std::vector<Command> commands;
 };
 
-const std::vector<MenuSpec> &menuTable()
+const std::vector<MenuEntry> &menuTable()
 {
-    static const std::vector<MenuSpec> table = {
+    static const std::vector<MenuEntry> table = {
         {"FileMenu",
          "文件(&F)",
          "File(&F)",
@@ -217,20 +217,20 @@ void MainFrame::buildMenus()
 {
     for (const Command &c : toolBarOnlyCommands())
         makeAction(this, c);
-    for (const MenuSpec &spec : menuTable()) {
+    for (const MenuEntry &entry : menuTable()) {
         QMenu *menu = menuBar()->addMenu(QString());
-        menu->setObjectName(QString::fromLatin1(spec.name));
-        menu->setProperty("zh", QString::fromUtf8(spec.zh));
-        menu->setProperty("en", QString::fromUtf8(spec.en));
-        if (spec.projectOnly)
+        menu->setObjectName(QString::fromLatin1(entry.name));
+        menu->setProperty("zh", QString::fromUtf8(entry.zh));
+        menu->setProperty("en", QString::fromUtf8(entry.en));
+        if (entry.projectOnly)
             m_projectMenus << menu;
-        for (const Command &c : spec.commands) {
+        for (const Command &c : entry.commands) {
             if (c.name[0] == '-')
                 menu->addSeparator();
             else
                 menu->addAction(makeAction(this, c));
         }
-        if (spec.name == std::string("PersonaliseMenu")) {
+        if (entry.name == std::string("PersonaliseMenu")) {
             QMenu *style = menu->addMenu(QString());
             style->setObjectName(QStringLiteral("StyleMenu"));
             style->setProperty("zh", QStringLiteral("界面风格"));

@@ -5,7 +5,7 @@
 
 // Writes BMP file images field by field, independently of the library, so the reader is tested
 // against files whose every byte the test chose.
-struct BmpSpec
+struct BmpLayout
 {
     std::uint32_t infoSize = 40; // 12, 40, 52, 56, 108 or 124
     std::uint16_t bitsPerPixel = 24;
@@ -20,7 +20,7 @@ struct BmpSpec
     std::vector<std::uint32_t> values;
 };
 
-std::vector<std::uint8_t> buildBmp(const BmpSpec &spec);
+std::vector<std::uint8_t> buildBmp(const BmpLayout &layout);
 
 inline void putLe(std::vector<std::uint8_t> &bytes, std::size_t at, std::uint32_t value, int size)
 {

@@ -31,7 +31,7 @@ std::vector<std::uint32_t> rgbValues(const Image24 &image)
 struct DecodeCase
 {
     std::string name;
-    BmpSpec spec;
+    BmpLayout layout;
     std::vector<std::uint32_t> expected; // 0x00RRGGBB, top row first
 };
 
@@ -42,18 +42,18 @@ class BmpDecode : public testing::TestWithParam<DecodeCase>
 TEST_P(BmpDecode, GivesTheExpectedPixels)
 {
     const DecodeCase &c = GetParam();
-    const std::vector<std::uint8_t> bmp = buildBmp(c.spec);
+    const std::vector<std::uint8_t> bmp = buildBmp(c.layout);
     Image24 image;
     ASSERT_EQ(decodeBmp(bmp.data(), bmp.size(), image), PICORA_OK);
-    EXPECT_EQ(image.width, std::abs(c.spec.width));
-    EXPECT_EQ(image.height, std::abs(c.spec.height));
+    EXPECT_EQ(image.width, std::abs(c.layout.width));
+    EXPECT_EQ(image.height, std::abs(c.layout.height));
     EXPECT_EQ(rgbValues(image), c.expected);
 }
 
-BmpSpec spec(std::uint16_t bits, std::int32_t width, std::int32_t height,
-             std::vector<std::uint32_t> values)
+BmpLayout layout(std::uint16_t bits, std::int32_t width, std::int32_t height,
+                 std::vector<std::uint32_t> values)
 {
-    BmpSpec s;
+    BmpLayout s;
     s.bitsPerPixel = bits;
     s.width = width;
     s.height = height;
@@ -61,14 +61,14 @@ BmpSpec spec(std::uint16_t bits, std::int32_t width, std::int32_t height,
     return s;
 }
 
-BmpSpec withPalette(BmpSpec s, std::vector<std::uint32_t> palette, std::uint32_t infoSize = 40)
+BmpLayout withPalette(BmpLayout s, std::vector<std::uint32_t> palette, std::uint32_t infoSize = 40)
 {
     s.palette = std::move(palette);
     s.infoSize = infoSize;
     return s;
 }
 
-BmpSpec withMasks(BmpSpec s, std::vector<std::uint32_t> masks, std::uint32_t infoSize = 40)
+BmpLayout withMasks(BmpLayout s, std::vector<std::uint32_t> masks, std::uint32_t infoSize = 40)
 {
     s.compression = 3;
     s.masks = std::move(masks);
@@ -82,31 +82,36 @@ const std::vector<std::uint32_t> kThreeByTwo = {0x112233, 0x445566, 0x778899,
 INSTANTIATE_TEST_SUITE_P(
     Depths, BmpDecode,
     testing::Values(
-        DecodeCase{"Rgb24BottomUpPaddedRows", spec(24, 3, 2, kThreeByTwo), kThreeByTwo},
-        DecodeCase{"Rgb24TopDown", spec(24, 3, -2, kThreeByTwo), kThreeByTwo},
-        DecodeCase{"Rgb32", spec(32, 3, 2, kThreeByTwo), kThreeByTwo},
-        DecodeCase{"Palette8", withPalette(spec(8, 3, 2, {2, 1, 0, 0, 1, 2}), {0xFF0000, 0x00FF00, 0x0000FF}),
+        DecodeCase{"Rgb24BottomUpPaddedRows", layout(24, 3, 2, kThreeByTwo), kThreeByTwo},
+        DecodeCase{"Rgb24TopDown", layout(24, 3, -2, kThreeByTwo), kThreeByTwo},
+        DecodeCase{"Rgb32", layout(32, 3, 2, kThreeByTwo), kThreeByTwo},
+        DecodeCase{"Palette8",
+                   withPalette(layout(8, 3, 2, {2, 1, 0, 0, 1, 2}), {0xFF0000, 0x00FF00, 0x0000FF}),
                    {0x0000FF, 0x00FF00, 0xFF0000, 0xFF0000, 0x00FF00, 0x0000FF}},
         DecodeCase{"Palette8CoreHeader",
-                   withPalette(spec(8, 2, 1, {1, 0}), {0x102030, 0x405060}, 12),
+                   withPalette(layout(8, 2, 1, {1, 0}), {0x102030, 0x405060}, 12),
                    {0x405060, 0x102030}},
-        DecodeCase{"Palette4OddWidth", [] {
+        DecodeCase{"Palette4OddWidth",
+                   [] {
                        std::vector<std::uint32_t> palette(16, 0x010203);
                        palette[15] = 0xABCDEF;
-                       return withPalette(spec(4, 3, 1, {15, 0, 15}), palette);
+                       return withPalette(layout(4, 3, 1, {15, 0, 15}), palette);
                    }(),
                    {0xABCDEF, 0x010203, 0xABCDEF}},
         DecodeCase{"Palette1",
-                   withPalette(spec(1, 9, 1, {1, 0, 1, 0, 1, 0, 1, 0, 1}), {0x000000, 0xFFFFFF}),
+                   withPalette(layout(1, 9, 1, {1, 0, 1, 0, 1, 0, 1, 0, 1}), {0x000000, 0xFFFFFF}),
                    {0xFFFFFF, 0, 0xFFFFFF, 0, 0xFFFFFF, 0, 0xFFFFFF, 0, 0xFFFFFF}},
-        DecodeCase{"Rgb16Is555", spec(16, 2, 1, {0x7C00, 0x001F}), {0xFF0000, 0x0000FF}},
-        DecodeCase{"BitFields565", withMasks(spec(16, 2, 1, {0xF800, 0x07E0}), {0xF800, 0x07E0, 0x001F}),
+        DecodeCase{"Rgb16Is555", layout(16, 2, 1, {0x7C00, 0x001F}), {0xFF0000, 0x0000FF}},
+        DecodeCase{"BitFields565",
+                   withMasks(layout(16, 2, 1, {0xF800, 0x07E0}), {0xF800, 0x07E0, 0x001F}),
                    {0xFF0000, 0x00FF00}},
-        DecodeCase{"BitFieldsInV4Header",
-                   withMasks(spec(32, 1, 1, {0x00332211}), {0x000000FF, 0x0000FF00, 0x00FF0000}, 108),
-                   {0x112233}},
-        DecodeCase{"V5HeaderPlainRgb", [] {
-                       BmpSpec s = spec(24, 1, 1, {0xABCDEF});
+        DecodeCase{
+            "BitFieldsInV4Header",
+            withMasks(layout(32, 1, 1, {0x00332211}), {0x000000FF, 0x0000FF00, 0x00FF0000}, 108),
+            {0x112233}},
+        DecodeCase{"V5HeaderPlainRgb",
+                   [] {
+                       BmpLayout s = layout(24, 1, 1, {0xABCDEF});
                        s.infoSize = 124;
                        return s;
                    }(),
@@ -116,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
 // A 4-bit picture whose indices point past its palette shows black rather than reading past it.
 TEST(BmpDecodeEdges, IndexBeyondThePaletteIsBlack)
 {
-    BmpSpec s = withPalette(spec(4, 2, 1, {0, 15}), {0x123456});
+    BmpLayout s = withPalette(layout(4, 2, 1, {0, 15}), {0x123456});
     const std::vector<std::uint8_t> bmp = buildBmp(s);
     Image24 image;
     ASSERT_EQ(decodeBmp(bmp.data(), bmp.size(), image), PICORA_OK);
@@ -141,21 +146,21 @@ TEST_P(BmpMalformed, IsRefused)
     EXPECT_EQ(decodeBmp(c.bytes.data(), c.bytes.size(), image), c.status);
 }
 
-std::vector<std::uint8_t> mutated(BmpSpec s, std::size_t at, std::uint32_t value, int size)
+std::vector<std::uint8_t> mutated(BmpLayout s, std::size_t at, std::uint32_t value, int size)
 {
     std::vector<std::uint8_t> bytes = buildBmp(s);
     putLe(bytes, at, value, size);
     return bytes;
 }
 
-std::vector<std::uint8_t> shortened(BmpSpec s, std::size_t by)
+std::vector<std::uint8_t> shortened(BmpLayout s, std::size_t by)
 {
     std::vector<std::uint8_t> bytes = buildBmp(s);
     bytes.erase(bytes.end() - std::ptrdiff_t(std::min(by, bytes.size())), bytes.end());
     return bytes;
 }
 
-const BmpSpec kValid = spec(24, 3, 2, kThreeByTwo);
+const BmpLayout kValid = layout(24, 3, 2, kThreeByTwo);
 
 INSTANTIATE_TEST_SUITE_P(
     Files, BmpMalformed,
@@ -164,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedCase{"MagicOnly", {'B', 'M'}, PICORA_ERROR_BAD_BMP},
         MalformedCase{"WrongMagic", mutated(kValid, 0, 'X', 1), PICORA_ERROR_BAD_BMP},
         MalformedCase{"UnknownHeaderSize", mutated(kValid, 14, 20, 4), PICORA_ERROR_BAD_BMP},
-        MalformedCase{"HeaderLongerThanFile", shortened(spec(24, 1, 1, {}), 20),
+        MalformedCase{"HeaderLongerThanFile", shortened(layout(24, 1, 1, {}), 20),
                       PICORA_ERROR_BAD_BMP},
         MalformedCase{"TwoPlanes", mutated(kValid, 26, 2, 2), PICORA_ERROR_BAD_BMP},
         MalformedCase{"SevenBitsPerPixel", mutated(kValid, 28, 7, 2), PICORA_ERROR_BAD_BMP},
@@ -192,19 +197,19 @@ INSTANTIATE_TEST_SUITE_P(
                       PICORA_ERROR_TOO_LARGE},
         MalformedCase{
             "PaletteCutOff",
-            shortened(withPalette(spec(8, 1, 1, {}), std::vector<std::uint32_t>(256, 0)), 1000),
+            shortened(withPalette(layout(8, 1, 1, {}), std::vector<std::uint32_t>(256, 0)), 1000),
             PICORA_ERROR_BAD_BMP},
         MalformedCase{"BitFieldsOn24Bits",
-                      buildBmp(withMasks(spec(24, 1, 1, {0}), {0xFF, 0xFF00, 0xFF0000})),
+                      buildBmp(withMasks(layout(24, 1, 1, {0}), {0xFF, 0xFF00, 0xFF0000})),
                       PICORA_ERROR_BAD_BMP},
         MalformedCase{"SplitMask",
-                      buildBmp(withMasks(spec(16, 1, 1, {0}), {0x0F0F, 0x00F0, 0x0000})),
+                      buildBmp(withMasks(layout(16, 1, 1, {0}), {0x0F0F, 0x00F0, 0x0000})),
                       PICORA_ERROR_BAD_BMP},
         MalformedCase{"MaskOutside16Bits",
-                      buildBmp(withMasks(spec(16, 1, 1, {0}), {0x1F0000, 0x07E0, 0x001F})),
+                      buildBmp(withMasks(layout(16, 1, 1, {0}), {0x1F0000, 0x07E0, 0x001F})),
                       PICORA_ERROR_BAD_BMP},
         MalformedCase{"MasksMissing",
-                      shortened(withMasks(spec(16, 1, 1, {}), {0xF800, 0x07E0, 0x001F}), 12),
+                      shortened(withMasks(layout(16, 1, 1, {}), {0xF800, 0x07E0, 0x001F}), 12),
                       PICORA_ERROR_BAD_BMP}),
     [](const testing::TestParamInfo<MalformedCase> &info) { return info.param.name; });
 

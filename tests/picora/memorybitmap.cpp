@@ -47,23 +47,23 @@ std::vector<std::vector<std::uint32_t>> MemoryBitmap::rows() const
 
 std::vector<std::uint8_t> MemoryBitmap::saveAsBmp() const
 {
-    BmpSpec spec;
-    spec.width = m_width;
-    spec.height = m_height;
-    spec.bitsPerPixel = std::uint16_t(saveBitsPerPixel);
+    BmpLayout layout;
+    layout.width = m_width;
+    layout.height = m_height;
+    layout.bitsPerPixel = std::uint16_t(saveBitsPerPixel);
     for (std::int32_t y = 0; y < m_height; ++y)
         for (std::int32_t x = 0; x < m_width; ++x) {
             const std::uint32_t rgb = at(x, y);
             if (saveBitsPerPixel != 8) {
-                spec.values.push_back(rgb);
+                layout.values.push_back(rgb);
                 continue;
             }
-            auto found = std::find(spec.palette.begin(), spec.palette.end(), rgb);
-            if (found == spec.palette.end())
-                found = spec.palette.insert(spec.palette.end(), rgb);
-            spec.values.push_back(std::uint32_t(found - spec.palette.begin()));
+            auto found = std::find(layout.palette.begin(), layout.palette.end(), rgb);
+            if (found == layout.palette.end())
+                found = layout.palette.insert(layout.palette.end(), rgb);
+            layout.values.push_back(std::uint32_t(found - layout.palette.begin()));
         }
-    return buildBmp(spec);
+    return buildBmp(layout);
 }
 
 bool MemoryBitmap::loadFromBmp(const std::uint8_t *data, std::size_t size)
