@@ -1,6 +1,7 @@
 target_sources(builderapp PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/bitaddresschooser.cpp
     ${CMAKE_CURRENT_LIST_DIR}/colorswatch.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/devicerow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/devicesource.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dynamictextdialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/elementdialog.cpp

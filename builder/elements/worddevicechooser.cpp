@@ -1,5 +1,6 @@
 #include "elements/worddevicechooser.h"
 
+#include "elements/devicerow.h"
 #include "elements/devicesource.h"
 #include "elements/registerentry.h"
 #include "language/uilanguage.h"
@@ -20,34 +21,16 @@ WordDeviceChooser::WordDeviceChooser(QWidget *parent) : QWidget(parent)
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
 
-    auto *linkLabel = new QLabel(QStringLiteral("通道连接:"), this);
-    linkLabel->setObjectName(QStringLiteral("Label30"));
-    m_link = new QComboBox(this);
-    m_link->setObjectName(QStringLiteral("ComboBox9"));
-    m_link->addItems({QStringLiteral("Link 1"), QStringLiteral("Link 2")});
-    linkLabel->hide();
-    m_link->hide();
-
-    auto *deviceLabel = new QLabel(QStringLiteral("元件种类:"), this);
-    deviceLabel->setObjectName(QStringLiteral("Label31"));
-    m_device = new QComboBox(this);
-    m_device->setObjectName(QStringLiteral("ComboBox3"));
-    m_device->setMinimumContentsLength(8);
-    auto *help = new QToolButton(this);
-    help->setObjectName(QStringLiteral("BitBtn2"));
-    help->setText(QStringLiteral("?"));
-    help->setToolTip(QStringLiteral("PLC 元件说明"));
+    const DeviceRow row = addDeviceRow(this, grid, QStringLiteral("ComboBox3"));
+    m_link = row.link;
+    m_device = row.device;
+    QToolButton *help = row.help;
     m_registerLabel = new QLabel(QStringLiteral("寄存器号:"), this);
     m_registerLabel->setObjectName(QStringLiteral("Label32"));
     m_register = new QSpinBox(this);
     m_register->setObjectName(QStringLiteral("SpinEdit3"));
     m_register->setRange(0, 0);
 
-    grid->addWidget(deviceLabel, 0, 0);
-    auto *deviceRow = new QHBoxLayout;
-    deviceRow->addWidget(m_device, 1);
-    deviceRow->addWidget(help);
-    grid->addLayout(deviceRow, 0, 1);
     grid->addWidget(m_registerLabel, 1, 0);
     grid->addWidget(m_register, 1, 1);
     grid->setColumnStretch(1, 1);
